@@ -19,7 +19,7 @@ constexpr double inf = std::numeric_limits<double>::infinity();
 
 class AirspeedTest : public ::testing::TestWithParam<ModuleBuild> {
  protected:
-  // A powered gauge: the first frame's draw resets power_on, so readings come from the second.
+  // Readings after two powered frames: the first draw resets power_on, the next update restores it.
   double reading(double knots, double power_token = 1.0) {
     session.set_token(power, power_token);
     session.set_token(airspeed, knots);
