@@ -4,6 +4,7 @@
 #include <array>
 #include <fstream>
 
+#include "emulated_backend.h"
 #include "gauge_backend.h"
 #include "native_backend.h"
 
@@ -19,7 +20,7 @@ std::unique_ptr<GaugeBackend> load_gauge_module(const std::filesystem::path& mod
     return load_native_module(module, services);
   }
   if (file.gcount() >= 2 && magic[0] == 'M' && magic[1] == 'Z') {
-    throw ModuleError(fmt::format("module {}: 32-bit Windows modules cannot be run by this bench yet", name));
+    return load_emulated_module(module, services);
   }
   throw ModuleError(fmt::format("module {}: {} is neither a Linux nor a Windows module", name, module.string()));
 }

@@ -12,15 +12,10 @@
 
 #include "native_host.h"
 #include "record_reader.h"
+#include "text_buffer.h"
 
 namespace bench {
 namespace {
-
-// The simulator's text buffer for a string element: 121 bytes, followed by a
-// guard that shows a callback writing past the end.
-constexpr size_t text_buffer_size = 121;
-constexpr size_t text_guard_size = 64;
-constexpr char text_guard_byte = '\x5A';
 
 struct Segment {
   uint64_t begin;
@@ -134,7 +129,7 @@ class NativeBackend : public GaugeBackend {
     ElementState state{header->image_flags, std::nullopt};
     if (auto found = text_buffers_.find(element); found != text_buffers_.end()) {
       const auto& buffer = found->second;
-      state.text = std::string(buffer.data(), strnlen(buffer.data(), text_buffer_size));
+      state.text = std::string(buffer.data(), strnlen(buffer.data(), text_buffer::size));
     }
     return state;
   }
@@ -166,8 +161,7 @@ class NativeBackend : public GaugeBackend {
     for (size_t element = 0; element < records_.text_buffer_fields.size(); ++element) {
       if (records_.text_buffer_fields[element] == 0) continue;
       auto& buffer = text_buffers_[element];
-      buffer.fill('\0');
-      std::fill(buffer.begin() + text_buffer_size, buffer.end(), text_guard_byte);
+      text_buffer::prepare(buffer);
       char* pointer = buffer.data();
       memory_->write(records_.text_buffer_fields[element], &pointer, sizeof pointer);
     }
@@ -178,14 +172,9 @@ class NativeBackend : public GaugeBackend {
   void check_text_buffer(size_t element) {
     auto found = text_buffers_.find(element);
     if (found == text_buffers_.end()) return;
-    auto& buffer = found->second;
-    bool overrun = std::any_of(buffer.begin() + text_buffer_size, buffer.end(),
-                               [](char c) { return c != text_guard_byte; });
-    if (overrun || std::memchr(buffer.data(), '\0', text_buffer_size) == nullptr) {
+    if (text_buffer::repair_overrun(found->second)) {
       services_.report_fault(fmt::format("element {} wrote past its {}-byte text buffer", element + 1,
-                                         text_buffer_size));
-      std::fill(buffer.begin() + text_buffer_size, buffer.end(), text_guard_byte);
-      buffer[text_buffer_size - 1] = '\0';
+                                         text_buffer::size));
     }
   }
 
@@ -196,7 +185,7 @@ class NativeBackend : public GaugeBackend {
   std::unique_ptr<NativeMemory> memory_;
   ModuleRecords records_;
   MODULE_ENTRY module_deinit_ = nullptr;
-  std::map<size_t, std::array<char, text_buffer_size + text_guard_size>> text_buffers_;
+  std::map<size_t, std::array<char, text_buffer::size + text_buffer::guard_size>> text_buffers_;
 };
 
 }  // namespace

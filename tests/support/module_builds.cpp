@@ -10,7 +10,17 @@ std::filesystem::path shipped_module(const std::string& module) {
   return std::filesystem::path(GAUGE_SHIPPED_MODULES) / (module + ".gau");
 }
 
-std::vector<ModuleBuild> builds_of(const std::string& module) { return {{"native", native_module(module)}}; }
+bool shipped_modules_expected() { return GAUGE_EXPECT_SHIPPED_MODULES; }
+
+// When the shipped modules are expected, a missing one stays in the list, so
+// that its tests fail on the missing file instead of quietly not running.
+std::vector<ModuleBuild> builds_of(const std::string& module) {
+  std::vector<ModuleBuild> builds{{"native", native_module(module)}};
+  if (shipped_modules_expected() || std::filesystem::exists(shipped_module(module))) {
+    builds.push_back({"pe32", shipped_module(module)});
+  }
+  return builds;
+}
 
 std::string build_name(const ::testing::TestParamInfo<ModuleBuild>& info) { return info.param.backend; }
 

@@ -1,6 +1,6 @@
 // The builds of a module the behaviour tests run against: the native build,
-// and the shipped 32-bit file once the bench can run it. A test suite is
-// instantiated once per build, with the same expectations.
+// and the shipped 32-bit file from dist/, run by the emulated backend. A test
+// suite is instantiated once per build, with the same expectations.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,7 +19,12 @@ struct ModuleBuild {
 std::filesystem::path native_module(const std::string& module);
 std::filesystem::path shipped_module(const std::string& module);
 
-// Every build of `module` this bench can run.
+// Whether the build was configured with GAUGE_EXPECT_SHIPPED_MODULES=ON: the
+// shipped modules must then be in dist/, and a missing one fails its tests.
+bool shipped_modules_expected();
+
+// Every build of `module` this bench can run: native, and pe32 when its
+// shipped file is in dist/ (or is expected there).
 std::vector<ModuleBuild> builds_of(const std::string& module);
 
 // Names parameterised cases after the build they run on.
