@@ -20,7 +20,7 @@ constexpr Point pivot = paint::pixel(173, 168);
 
 // Radii about the pivot: the marks and the white arc end at the scale edge,
 // the colour arcs lie inside the white arc, the numerals inside the marks.
-constexpr double scale_edge = 141;      // outer ends of the marks and the white arc
+constexpr double scale_edge = 141;  // outer ends of the marks and the white arc
 constexpr double white_arc_width = 6;
 constexpr double colour_arc_width = 8;
 constexpr paint::Mark numbered_mark{.outer_radius = scale_edge, .length = 23, .width = 3.5};
@@ -32,17 +32,19 @@ bool is_numbered(const AirspeedDial& dial, double knots) {
   return std::find(dial.numbered.begin(), dial.numbered.end(), knots) != dial.numbered.end();
 }
 
-void arc(cairo_t* cr, const AirspeedDial& dial, double from_knots, double to_knots, double outer_radius,
-         double width, paint::Colour colour) {
+void arc(cairo_t* cr, const AirspeedDial& dial, double from_knots, double to_knots, double outer_radius, double width,
+         paint::Colour colour) {
   paint::arc_band(cr, pivot, degrees_at(dial, from_knots), degrees_at(dial, to_knots), outer_radius, width, colour);
 }
 
 }  // namespace
 
+// The marks as Part 2.1 lists them: knots, degrees.
+// clang-format off
 const AirspeedDial airspeed_dial{
-    .marks = {{0, 0.5},     {20, 12},     {40, 22},   {50, 34},   {60, 50},
-              {70, 67.5},   {80, 87.5},   {90, 108},  {100, 129.5}, {110, 151},
-              {120, 175},   {130, 199},   {140, 224}, {150, 248.5}, {160, 273}},
+    .marks = {{0, 0.5},   {20, 12},   {40, 22},   {50, 34},    {60, 50},
+              {70, 67.5}, {80, 87.5}, {90, 108},  {100, 129.5}, {110, 151},
+              {120, 175}, {130, 199}, {140, 224}, {150, 248.5}, {160, 273}},
     .numbered = {0, 40, 60, 80, 100, 120, 140, 160},
     .white_from = 50,
     .white_to = 108,
@@ -52,6 +54,7 @@ const AirspeedDial airspeed_dial{
     .red_to = 160,
     .knots_legend = {pivot.x, pivot.y - 48},
 };
+// clang-format on
 
 double degrees_at(const AirspeedDial& dial, double knots) {
   const auto& marks = dial.marks;
@@ -86,18 +89,17 @@ void paint_airspeed_dial(cairo_t* cr, const AirspeedDial& dial) {
 
 namespace {
 
-const artwork::Registration registration{
-    GAUGE_ARTWORK_DIRECTORY,
-    {
-        {.number = 0x1700,
-         .what = "dial",
-         .width = dial_width,
-         .height = dial_height,
-         .colours = 256,
-         .paint = [](cairo_t* cr) { paint_airspeed_dial(cr, airspeed_dial); },
-         .exact_colours = {colours::face}},
-        artwork::common_needle(0x1200),
-    }};
+const artwork::Registration registration{GAUGE_ARTWORK_DIRECTORY,
+                                         {
+                                             {.number = 0x1700,
+                                              .what = "dial",
+                                              .width = dial_width,
+                                              .height = dial_height,
+                                              .colours = 256,
+                                              .paint = [](cairo_t* cr) { paint_airspeed_dial(cr, airspeed_dial); },
+                                              .exact_colours = {colours::face}},
+                                             artwork::common_needle(0x1200),
+                                         }};
 
 }  // namespace
 }  // namespace gauge::airspeed_artwork

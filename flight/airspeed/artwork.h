@@ -22,11 +22,11 @@ struct AirspeedDial {
   std::vector<double> numbered;  // the marks that carry numerals, in knots
   double white_from = 0;         // the white arc, knots
   double white_to = 0;
-  double green_from = 0;         // green, then yellow up to red_from, then red
+  double green_from = 0;  // green, then yellow up to red_from, then red
   double green_to = 0;
   double red_from = 0;
   double red_to = 0;
-  paint::Point knots_legend;     // centre of the word KNOTS
+  paint::Point knots_legend;  // centre of the word KNOTS
 };
 
 // Part 2.1's dial 0x1700.

@@ -1,9 +1,9 @@
+#include "gauge/bmp.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
-
-#include "gauge/bmp.h"
 
 namespace {
 
@@ -22,10 +22,7 @@ std::uint16_t u16_at(const std::vector<std::uint8_t>& bytes, std::size_t offset)
 
 // 3 x 2 pixels (rows padded by one byte), three colours; top row 0 1 2, bottom row 2 1 0.
 IndexedBitmap small_bitmap() {
-  return {.width = 3,
-          .height = 2,
-          .palette = {{0, 0, 0}, {10, 20, 30}, {200, 100, 50}},
-          .pixels = {0, 1, 2, 2, 1, 0}};
+  return {.width = 3, .height = 2, .palette = {{0, 0, 0}, {10, 20, 30}, {200, 100, 50}}, .pixels = {0, 1, 2, 2, 1, 0}};
 }
 
 TEST(BmpWriter, WritesTheHeadersOfTheResourceFormat) {
@@ -34,16 +31,16 @@ TEST(BmpWriter, WritesTheHeadersOfTheResourceFormat) {
   ASSERT_EQ(file.size(), pixel_offset + 2 * 4);
   EXPECT_EQ(file[0], 'B');
   EXPECT_EQ(file[1], 'M');
-  EXPECT_EQ(u32_at(file, 2), file.size());        // bfSize
-  EXPECT_EQ(u32_at(file, 10), pixel_offset);      // bfOffBits
-  EXPECT_EQ(u32_at(file, 14), 40u);               // biSize
-  EXPECT_EQ(u32_at(file, 18), 3u);                // biWidth
-  EXPECT_EQ(u32_at(file, 22), 2u);                // biHeight, positive: bottom-up
-  EXPECT_EQ(u16_at(file, 26), 1);                 // biPlanes
-  EXPECT_EQ(u16_at(file, 28), 8);                 // biBitCount
-  EXPECT_EQ(u32_at(file, 30), 0u);                // biCompression BI_RGB
-  EXPECT_EQ(u32_at(file, 34), 2u * 4);            // biSizeImage
-  EXPECT_EQ(u32_at(file, 46), 3u);                // biClrUsed: the palette's size
+  EXPECT_EQ(u32_at(file, 2), file.size());    // bfSize
+  EXPECT_EQ(u32_at(file, 10), pixel_offset);  // bfOffBits
+  EXPECT_EQ(u32_at(file, 14), 40u);           // biSize
+  EXPECT_EQ(u32_at(file, 18), 3u);            // biWidth
+  EXPECT_EQ(u32_at(file, 22), 2u);            // biHeight, positive: bottom-up
+  EXPECT_EQ(u16_at(file, 26), 1);             // biPlanes
+  EXPECT_EQ(u16_at(file, 28), 8);             // biBitCount
+  EXPECT_EQ(u32_at(file, 30), 0u);            // biCompression BI_RGB
+  EXPECT_EQ(u32_at(file, 34), 2u * 4);        // biSizeImage
+  EXPECT_EQ(u32_at(file, 46), 3u);            // biClrUsed: the palette's size
 }
 
 TEST(BmpWriter, WritesThePaletteAsBlueGreenRedReserved) {
@@ -94,7 +91,9 @@ struct Malformed {
   int value;           // new byte value; -1: cut the file at offset
 };
 
-void PrintTo(const Malformed& fault, std::ostream* out) { *out << fault.fault; }
+void PrintTo(const Malformed& fault, std::ostream* out) {
+  *out << fault.fault;
+}
 
 class BmpReaderRefuses : public testing::TestWithParam<Malformed> {};
 
@@ -113,20 +112,21 @@ TEST_P(BmpReaderRefuses, WithAClearError) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MalformedFiles, BmpReaderRefuses,
-    testing::Values(Malformed{"an empty file", 0, -1}, Malformed{"a cut file header", 9, -1},
-                    Malformed{"a cut info header", 30, -1}, Malformed{"a cut palette", 60, -1},
-                    Malformed{"cut pixel rows", 70, -1}, Malformed{"a wrong signature", 0, 'X'},
-                    Malformed{"a small info header", 14, 12}, Malformed{"24 bits per pixel", 28, 24},
-                    Malformed{"compression", 30, 1}, Malformed{"a zero width", 18, 0},
-                    Malformed{"a huge width", 21, 0x7F}, Malformed{"300 palette entries", 47, 1},
-                    Malformed{"pixels inside the palette", 10, 20}, Malformed{"an index beyond the palette", 66, 9}),
-    [](const testing::TestParamInfo<Malformed>& info) {
-      std::string name = info.param.fault;
-      for (char& c : name)
-        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-      return name;
-    });
+INSTANTIATE_TEST_SUITE_P(MalformedFiles, BmpReaderRefuses,
+                         testing::Values(Malformed{"an empty file", 0, -1}, Malformed{"a cut file header", 9, -1},
+                                         Malformed{"a cut info header", 30, -1}, Malformed{"a cut palette", 60, -1},
+                                         Malformed{"cut pixel rows", 70, -1}, Malformed{"a wrong signature", 0, 'X'},
+                                         Malformed{"a small info header", 14, 12},
+                                         Malformed{"24 bits per pixel", 28, 24}, Malformed{"compression", 30, 1},
+                                         Malformed{"a zero width", 18, 0}, Malformed{"a huge width", 21, 0x7F},
+                                         Malformed{"300 palette entries", 47, 1},
+                                         Malformed{"pixels inside the palette", 10, 20},
+                                         Malformed{"an index beyond the palette", 66, 9}),
+                         [](const testing::TestParamInfo<Malformed>& info) {
+                           std::string name = info.param.fault;
+                           for (char& c : name)
+                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                           return name;
+                         });
 
 }  // namespace

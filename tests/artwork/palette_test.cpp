@@ -1,3 +1,5 @@
+#include "gauge/palette.h"
+
 #include <cairo.h>
 #include <gtest/gtest.h>
 
@@ -6,7 +8,6 @@
 
 #include "gauge/artwork.h"
 #include "gauge/paint.h"
-#include "gauge/palette.h"
 
 namespace {
 

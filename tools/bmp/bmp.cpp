@@ -11,12 +11,14 @@ namespace {
 constexpr std::size_t file_header_size = 14;
 constexpr std::size_t info_header_size = 40;
 constexpr std::uint32_t bits_per_pixel = 8;
-constexpr std::uint32_t no_compression = 0;  // BI_RGB
+constexpr std::uint32_t no_compression = 0;      // BI_RGB
 constexpr std::int32_t pixels_per_metre = 2835;  // 72 dots per inch
 // Far beyond any gauge picture; keeps every size computation well inside 64 bits.
 constexpr std::int64_t largest_side = 1 << 15;
 
-std::size_t row_stride(int width) { return (static_cast<std::size_t>(width) + 3) & ~std::size_t{3}; }
+std::size_t row_stride(int width) {
+  return (static_cast<std::size_t>(width) + 3) & ~std::size_t{3};
+}
 
 class Writer {
  public:

@@ -2,7 +2,6 @@
 #include <cairo.h>
 
 #include <CLI/CLI.hpp>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -13,6 +12,7 @@
 
 #include "gauge/artwork.h"
 #include "gauge/bmp.h"
+#include "gauge/paint.h"
 
 namespace {
 
@@ -77,8 +77,7 @@ int main(int argc, char** argv) {
       for (const gauge::artwork::Bitmap& bitmap : gauge.bitmaps) {
         const fs::path file = fs::path(gauge.directory) / gauge::artwork::file_name(bitmap);
         if (list) {
-          std::printf("%s 0x%x %d %d %d\n", file.c_str(), bitmap.number, bitmap.width, bitmap.height,
-                      bitmap.colours);
+          std::printf("%s 0x%x %d %d %d\n", file.c_str(), bitmap.number, bitmap.width, bitmap.height, bitmap.colours);
           continue;
         }
         const gauge::bmp::IndexedBitmap picture = gauge::artwork::render(bitmap);
@@ -95,5 +94,6 @@ int main(int argc, char** argv) {
     std::cerr << "gauge-painter: " << error.what() << '\n';
     return 1;
   }
+  gauge::paint::release_fonts();
   return 0;
 }

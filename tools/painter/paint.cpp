@@ -1,5 +1,6 @@
 #include "gauge/paint.h"
 
+#include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 
 #include <algorithm>
@@ -11,12 +12,18 @@
 namespace gauge::paint {
 namespace {
 
-double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
+double radians(double degrees) {
+  return degrees * std::numbers::pi / 180.0;
+}
 
 // cairo measures angles clockwise from 3 o'clock; the gauges from 12 o'clock.
-double cairo_angle(double degrees_from_up) { return radians(degrees_from_up - 90.0); }
+double cairo_angle(double degrees_from_up) {
+  return radians(degrees_from_up - 90.0);
+}
 
-double channel(std::uint8_t value) { return value / 255.0; }
+double channel(std::uint8_t value) {
+  return value / 255.0;
+}
 
 Colour shade(Colour colour, double factor) {
   const auto scale = [factor](std::uint8_t value) {
@@ -193,19 +200,17 @@ void mark(cairo_t* cr, Point pivot, double degrees, const Mark& style) {
   cairo_stroke(cr);
 }
 
-void arc_band(cairo_t* cr, Point pivot, double from_degrees, double to_degrees, double outer_radius,
-              double width, Colour colour) {
+void arc_band(cairo_t* cr, Point pivot, double from_degrees, double to_degrees, double outer_radius, double width,
+              Colour colour) {
   cairo_new_path(cr);
   cairo_arc(cr, pivot.x, pivot.y, outer_radius, cairo_angle(from_degrees), cairo_angle(to_degrees));
-  cairo_arc_negative(cr, pivot.x, pivot.y, outer_radius - width, cairo_angle(to_degrees),
-                     cairo_angle(from_degrees));
+  cairo_arc_negative(cr, pivot.x, pivot.y, outer_radius - width, cairo_angle(to_degrees), cairo_angle(from_degrees));
   cairo_close_path(cr);
   set_colour(cr, colour);
   cairo_fill(cr);
 }
 
-void text(cairo_t* cr, std::string_view text, Point centre, const Font& font, Colour colour,
-          double rotation_degrees) {
+void text(cairo_t* cr, std::string_view text, Point centre, const Font& font, Colour colour, double rotation_degrees) {
   const auto layout = layout_for(cr, text, font);
   const InkBox ink = ink_box(layout.get());
   cairo_save(cr);
@@ -222,8 +227,8 @@ void text_inside(cairo_t* cr, std::string_view text, Point pivot, double degrees
   const auto layout = layout_for(cr, text, font);
   const InkBox ink = ink_box(layout.get());
   // Half the extent of the ink box along the radius at this angle.
-  const double half_depth = std::abs(std::sin(radians(degrees))) * ink.width / 2 +
-                            std::abs(std::cos(radians(degrees))) * ink.height / 2;
+  const double half_depth =
+      std::abs(std::sin(radians(degrees))) * ink.width / 2 + std::abs(std::cos(radians(degrees))) * ink.height / 2;
   paint::text(cr, text, polar(pivot, degrees, radius - half_depth), font, colour);
 }
 
@@ -255,6 +260,12 @@ void common_needle(cairo_t* cr) {
   cairo_set_source(cr, boss.get());
   cairo_fill(cr);
   fill_disc(cr, pivot, 2.5, shade(colours::bezel, 1.5));
+}
+
+void release_fonts() {
+  pango_cairo_font_map_set_default(nullptr);
+  cairo_debug_reset_static_data();
+  FcFini();
 }
 
 }  // namespace gauge::paint

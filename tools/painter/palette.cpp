@@ -32,8 +32,9 @@ struct ResultDeleter {
 };
 
 void check(liq_error error, const char* step) {
-  if (error != LIQ_OK) throw std::runtime_error(std::string("libimagequant failed to ") + step + " (error " +
-                                                std::to_string(static_cast<int>(error)) + ")");
+  if (error != LIQ_OK)
+    throw std::runtime_error(std::string("libimagequant failed to ") + step + " (error " +
+                             std::to_string(static_cast<int>(error)) + ")");
 }
 
 // The colour of each pixel after the transparency rule: a transparent pixel is

@@ -1,9 +1,9 @@
 #include <cairo.h>
 
 #include <algorithm>
-#include <sstream>
 #include <memory>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 #include <utility>
 

@@ -27,11 +27,11 @@
 namespace gauge::artwork {
 
 struct Bitmap {
-  int number = 0;            // resource number
-  std::string what;          // names the file: <what>_<hex number>.bmp
+  int number = 0;    // resource number
+  std::string what;  // names the file: <what>_<hex number>.bmp
   int width = 0;
   int height = 0;
-  int colours = 256;         // palette size, 2 to 256
+  int colours = 256;                    // palette size, 2 to 256
   std::function<void(cairo_t*)> paint;  // paints on a transparent surface of width x height
   // Colours that must come out exactly as painted (the mask window (1, 1, 1)
   // always does); the rest may be reduced to fit the palette.

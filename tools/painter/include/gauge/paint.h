@@ -18,10 +18,10 @@ namespace gauge::paint {
 using bmp::Colour;
 
 namespace colours {
-inline constexpr Colour face{10, 10, 12};         // the "black" of a dial face
-inline constexpr Colour dark_face{22, 22, 24};    // a "very dark grey" face
-inline constexpr Colour bezel{64, 64, 68};        // dark grey of bezels and hubs
-inline constexpr Colour marking{242, 242, 236};   // white of marks, numerals, needles
+inline constexpr Colour face{10, 10, 12};        // the "black" of a dial face
+inline constexpr Colour dark_face{22, 22, 24};   // a "very dark grey" face
+inline constexpr Colour bezel{64, 64, 68};       // dark grey of bezels and hubs
+inline constexpr Colour marking{242, 242, 236};  // white of marks, numerals, needles
 inline constexpr Colour legend_blue{64, 140, 235};
 inline constexpr Colour arc_white{236, 236, 232};
 inline constexpr Colour arc_green{28, 172, 64};
@@ -40,7 +40,9 @@ struct Point {
 Point polar(Point pivot, double degrees, double radius);
 
 // The centre of pixel (x, y): integer coordinates in the spec name pixels.
-constexpr Point pixel(int x, int y) { return {x + 0.5, y + 0.5}; }
+constexpr Point pixel(int x, int y) {
+  return {x + 0.5, y + 0.5};
+}
 
 void set_colour(cairo_t* cr, Colour colour);
 
@@ -62,13 +64,13 @@ struct Corners {
   bool bottom_right = true;
 };
 struct DialCase {
-  Point centre;                 // of bezel and face
-  double bezel_radius = 164;    // outer edge of the bezel
-  double face_radius = 147;     // edge of the face, inner edge of the bezel
+  Point centre;               // of bezel and face
+  double bezel_radius = 164;  // outer edge of the bezel
+  double face_radius = 147;   // edge of the face, inner edge of the bezel
   Colour face = colours::face;
   Corners screws = {};
   double screw_radius = 13;
-  double screw_inset = 24;      // from the bitmap's edges to a screw's centre
+  double screw_inset = 24;  // from the bitmap's edges to a screw's centre
 };
 void dial_case(cairo_t* cr, const DialCase& dial);
 void screw_head(cairo_t* cr, Point centre, double radius, double slot_degrees);
@@ -83,8 +85,8 @@ struct Mark {
 void mark(cairo_t* cr, Point pivot, double degrees, const Mark& style);
 
 // A band between two radii swept clockwise from `from_degrees` to `to_degrees`.
-void arc_band(cairo_t* cr, Point pivot, double from_degrees, double to_degrees, double outer_radius,
-              double width, Colour colour);
+void arc_band(cairo_t* cr, Point pivot, double from_degrees, double to_degrees, double outer_radius, double width,
+              Colour colour);
 
 struct Font {
   std::string_view family = "DejaVu Sans";  // or "DejaVu Sans Condensed"
@@ -110,5 +112,9 @@ inline constexpr int common_needle_width = 137;
 inline constexpr int common_needle_height = 23;
 inline constexpr Point common_needle_pivot = pixel(10, 11);
 void common_needle(cairo_t* cr);
+
+// Frees the font machinery's caches (pango, cairo, fontconfig) so that a leak
+// checker sees none; call once after all painting, before the program ends.
+void release_fonts();
 
 }  // namespace gauge::paint
