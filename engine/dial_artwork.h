@@ -34,15 +34,15 @@ struct Arc {
 
 struct Scale {
   Point pivot;
-  double first_value = 0;    // the first and last marks, and their angles
-  double last_value = 0;     // clockwise from straight up
+  double first_value = 0;  // the first and last marks, and their angles
+  double last_value = 0;   // clockwise from straight up
   double first_degrees = 0;
   double last_degrees = 0;
   Turn turn = Turn::clockwise;
-  double step = 0;           // value between neighbouring marks
-  double long_every = 0;     // value between long marks
-  double numeral_every = 0;  // value between numbered marks (0: none)
-  double numeral_unit = 1;   // a numeral shows value / numeral_unit
+  double step = 0;                     // value between neighbouring marks
+  double long_every = 0;               // value between long marks
+  double numeral_every = 0;            // value between numbered marks (0: none)
+  double numeral_unit = 1;             // a numeral shows value / numeral_unit
   std::vector<double> red_marks = {};  // marks drawn in red instead of white
   std::vector<Arc> arcs = {};
   double outer_radius = 138;  // outer ends of the marks and the arcs
@@ -57,8 +57,7 @@ inline double degrees_at(const Scale& scale, double value) {
   double sweep = scale.last_degrees - scale.first_degrees;
   if (scale.turn == Turn::clockwise && sweep < 0) sweep += 360;
   if (scale.turn == Turn::counter_clockwise && sweep > 0) sweep -= 360;
-  return scale.first_degrees +
-         (value - scale.first_value) / (scale.last_value - scale.first_value) * sweep;
+  return scale.first_degrees + (value - scale.first_value) / (scale.last_value - scale.first_value) * sweep;
 }
 
 // A multiple of `every` (with a little slack for the steps' rounding).
@@ -105,7 +104,9 @@ inline void paint_case(cairo_t* cr, Point pivot, paint::Colour face) {
 }
 
 // A small light mark for the needle's hub to cover.
-inline void paint_centre_mark(cairo_t* cr, Point centre) { paint::fill_disc(cr, centre, 4, colours::marking); }
+inline void paint_centre_mark(cairo_t* cr, Point centre) {
+  paint::fill_disc(cr, centre, 4, colours::marking);
+}
 
 struct Legend {
   std::string text;

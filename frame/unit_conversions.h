@@ -13,10 +13,16 @@
 #include "gauge_records.h"
 
 // Degrees Rankine to degrees Celsius: to Fahrenheit, then to Celsius.
-constexpr FLOAT64 rankine_to_celsius(FLOAT64 rankine) { return ((rankine - 459.7) - 32.0) * 0.5556; }
+constexpr FLOAT64 rankine_to_celsius(FLOAT64 rankine) {
+  return ((rankine - 459.7) - 32.0) * 0.5556;
+}
 
 // Pounds per square foot to inches of mercury (70.72619 psf in one inHg).
-constexpr FLOAT64 psf_to_inches_of_mercury(FLOAT64 psf) { return psf / 70.72619; }
+constexpr FLOAT64 psf_to_inches_of_mercury(FLOAT64 psf) {
+  return psf / 70.72619;
+}
 
 // Pounds per square foot to pounds per square inch.
-constexpr FLOAT64 psf_to_psi(FLOAT64 psf) { return psf * 0.00694; }
+constexpr FLOAT64 psf_to_psi(FLOAT64 psf) {
+  return psf * 0.00694;
+}

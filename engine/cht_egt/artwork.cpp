@@ -1,7 +1,8 @@
 // Artwork of Tarvik_CHT_EGT: the dial 0x2000 and the common needle, twice
 // (0x2100, 0x2200).
-#include "engine/dial_artwork.h"
 #include "gauge/artwork.h"
+
+#include "engine/dial_artwork.h"
 
 namespace {
 
@@ -54,17 +55,16 @@ void paint_cht_egt_dial(cairo_t* cr) {
                      {"x100", {pivot.x + 32, pivot.y - 22}, colours::legend_blue}});
 }
 
-const artwork::Registration registration{
-    GAUGE_ARTWORK_DIRECTORY,
-    {
-        {.number = 0x2000,
-         .what = "dial",
-         .width = dial_width,
-         .height = dial_height,
-         .paint = paint_cht_egt_dial,
-         .exact_colours = {colours::dark_face}},
-        artwork::common_needle(0x2100),
-        artwork::common_needle(0x2200),
-    }};
+const artwork::Registration registration{GAUGE_ARTWORK_DIRECTORY,
+                                         {
+                                             {.number = 0x2000,
+                                              .what = "dial",
+                                              .width = dial_width,
+                                              .height = dial_height,
+                                              .paint = paint_cht_egt_dial,
+                                              .exact_colours = {colours::dark_face}},
+                                             artwork::common_needle(0x2100),
+                                             artwork::common_needle(0x2200),
+                                         }};
 
 }  // namespace

@@ -57,11 +57,10 @@ constinit NONLINEARITY egt_calibration[] = {
     {.point = {230, 293}, .value = 0},
 };
 
-constinit ELEMENT_NEEDLE egt_needle = dial_needle(egt_needle_bitmap, needle_pivot_on_dial, egt_calibration,
-                                                  egt_value);
+constinit ELEMENT_NEEDLE egt_needle = dial_needle(egt_needle_bitmap, needle_pivot_on_dial, egt_calibration, egt_value);
 constinit ELEMENT_HEADER* cht_next[] = {&egt_needle.header, nullptr};
-constinit ELEMENT_NEEDLE cht_needle = dial_needle(cht_needle_bitmap, needle_pivot_on_dial, cht_calibration,
-                                                  cht_value, cht_next);
+constinit ELEMENT_NEEDLE cht_needle =
+    dial_needle(cht_needle_bitmap, needle_pivot_on_dial, cht_calibration, cht_value, cht_next);
 constinit ELEMENT_HEADER* dial_next[] = {&cht_needle.header, nullptr};
 constinit ELEMENT_STATIC_IMAGE dial = dial_background(dial_bitmap, dial_next);
 constinit ELEMENT_HEADER* root_element = &dial.header;

@@ -39,17 +39,16 @@ void paint_rpm_dial(cairo_t* cr, const std::string& legend_word) {
 
 namespace {
 
-const artwork::Registration registration{
-    GAUGE_ARTWORK_DIRECTORY,
-    {
-        {.number = 0x1800,
-         .what = "dial",
-         .width = dial_width,
-         .height = dial_height,
-         .paint = [](cairo_t* cr) { paint_rpm_dial(cr, "ENG"); },
-         .exact_colours = {colours::face}},
-        artwork::common_needle(0x1900),
-    }};
+const artwork::Registration registration{GAUGE_ARTWORK_DIRECTORY,
+                                         {
+                                             {.number = 0x1800,
+                                              .what = "dial",
+                                              .width = dial_width,
+                                              .height = dial_height,
+                                              .paint = [](cairo_t* cr) { paint_rpm_dial(cr, "ENG"); },
+                                              .exact_colours = {colours::face}},
+                                             artwork::common_needle(0x1900),
+                                         }};
 
 }  // namespace
 }  // namespace gauge::rpm_artwork

@@ -22,14 +22,13 @@ FLOAT64 GAUGE_CALL engine_rpm_value(ELEMENT_NEEDLE*) {
 
 constinit NONLINEARITY engine_rpm_calibration[] = {rpm_zero_mark, rpm_limit_mark};
 
-constinit ELEMENT_NEEDLE engine_rpm_needle = dial_needle(needle_bitmap, rpm_pivot, engine_rpm_calibration,
-                                                         engine_rpm_value);
+constinit ELEMENT_NEEDLE engine_rpm_needle =
+    dial_needle(needle_bitmap, rpm_pivot, engine_rpm_calibration, engine_rpm_value);
 constinit ELEMENT_HEADER* dial_next[] = {&engine_rpm_needle.header, nullptr};
 constinit ELEMENT_STATIC_IMAGE dial = dial_background(dial_bitmap, dial_next);
 constinit ELEMENT_HEADER* root_element = &dial.header;
 
-constinit MOUSERECT mouse_rects[] = {mouse_parent(), mouse_tooltip("Engine RPM"), mouse_end_parent(),
-                                     mouse_end_list()};
+constinit MOUSERECT mouse_rects[] = {mouse_parent(), mouse_tooltip("Engine RPM"), mouse_end_parent(), mouse_end_list()};
 
 constinit GAUGEHDR gauge_header = make_gauge_header("Tarvik_EngineRPM", &root_element, mouse_rects);
 constinit const FrameSettings frame_settings = make_frame_settings(refresh_list, &refresh_list[power_token]);

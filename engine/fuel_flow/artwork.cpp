@@ -1,6 +1,7 @@
 // Artwork of Tarvik_Fuelflow: the dial 0x1900 and the common needle 0x1700.
-#include "engine/dial_artwork.h"
 #include "gauge/artwork.h"
+
+#include "engine/dial_artwork.h"
 
 namespace {
 
@@ -27,20 +28,19 @@ const Scale fuel_flow_scale{
 void paint_fuel_flow_dial(cairo_t* cr) {
   paint_case(cr, pivot, colours::face);
   paint_scale(cr, fuel_flow_scale);
-  paint_legends(cr, {{"PPH x100", {pivot.x, pivot.y + 48}, colours::legend_blue},
-                     {"FUEL FLOW", {pivot.x, pivot.y + 74}}});
+  paint_legends(cr,
+                {{"PPH x100", {pivot.x, pivot.y + 48}, colours::legend_blue}, {"FUEL FLOW", {pivot.x, pivot.y + 74}}});
 }
 
-const artwork::Registration registration{
-    GAUGE_ARTWORK_DIRECTORY,
-    {
-        {.number = 0x1900,
-         .what = "dial",
-         .width = dial_width,
-         .height = dial_height,
-         .paint = paint_fuel_flow_dial,
-         .exact_colours = {colours::face}},
-        artwork::common_needle(0x1700),
-    }};
+const artwork::Registration registration{GAUGE_ARTWORK_DIRECTORY,
+                                         {
+                                             {.number = 0x1900,
+                                              .what = "dial",
+                                              .width = dial_width,
+                                              .height = dial_height,
+                                              .paint = paint_fuel_flow_dial,
+                                              .exact_colours = {colours::face}},
+                                             artwork::common_needle(0x1700),
+                                         }};
 
 }  // namespace

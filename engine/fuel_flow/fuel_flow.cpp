@@ -29,8 +29,8 @@ constinit NONLINEARITY fuel_flow_calibration[] = {
     {.point = {302, 210}, .value = fuel_flow_limit},
 };
 
-constinit ELEMENT_NEEDLE fuel_flow_needle = dial_needle(needle_bitmap, needle_pivot_on_dial, fuel_flow_calibration,
-                                                        fuel_flow_value);
+constinit ELEMENT_NEEDLE fuel_flow_needle =
+    dial_needle(needle_bitmap, needle_pivot_on_dial, fuel_flow_calibration, fuel_flow_value);
 constinit ELEMENT_HEADER* dial_next[] = {&fuel_flow_needle.header, nullptr};
 constinit ELEMENT_STATIC_IMAGE dial = dial_background(dial_bitmap, dial_next);
 constinit ELEMENT_HEADER* root_element = &dial.header;

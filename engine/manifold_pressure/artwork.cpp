@@ -1,7 +1,8 @@
 // Artwork of Tarvik_ManPRturbo: the dial 0x1900 and the common needle, twice
 // (0x2000, 0x2100).
-#include "engine/dial_artwork.h"
 #include "gauge/artwork.h"
+
+#include "engine/dial_artwork.h"
 
 namespace {
 
@@ -49,17 +50,16 @@ void paint_manifold_pressure_dial(cairo_t* cr) {
                      {"TURBO", {pivot.x + 20, pivot.y + 70}}});
 }
 
-const artwork::Registration registration{
-    GAUGE_ARTWORK_DIRECTORY,
-    {
-        {.number = 0x1900,
-         .what = "dial",
-         .width = dial_width,
-         .height = dial_height,
-         .paint = paint_manifold_pressure_dial,
-         .exact_colours = {colours::face}},
-        artwork::common_needle(0x2000),
-        artwork::common_needle(0x2100),
-    }};
+const artwork::Registration registration{GAUGE_ARTWORK_DIRECTORY,
+                                         {
+                                             {.number = 0x1900,
+                                              .what = "dial",
+                                              .width = dial_width,
+                                              .height = dial_height,
+                                              .paint = paint_manifold_pressure_dial,
+                                              .exact_colours = {colours::face}},
+                                             artwork::common_needle(0x2000),
+                                             artwork::common_needle(0x2100),
+                                         }};
 
 }  // namespace

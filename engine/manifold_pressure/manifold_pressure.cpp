@@ -54,8 +54,8 @@ constinit NONLINEARITY turbo_calibration[] = {
     {.point = {268, 265}, .value = 0},
 };
 
-constinit ELEMENT_NEEDLE turbo_needle = dial_needle(turbo_needle_bitmap, needle_pivot_on_dial, turbo_calibration,
-                                                    turbo_value);
+constinit ELEMENT_NEEDLE turbo_needle =
+    dial_needle(turbo_needle_bitmap, needle_pivot_on_dial, turbo_calibration, turbo_value);
 constinit ELEMENT_HEADER* manifold_pressure_next[] = {&turbo_needle.header, nullptr};
 constinit ELEMENT_NEEDLE manifold_pressure_needle =
     dial_needle(manifold_pressure_needle_bitmap, needle_pivot_on_dial, manifold_pressure_calibration,

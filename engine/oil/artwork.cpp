@@ -1,7 +1,8 @@
 // Artwork of Tarvik_Oil: the dial 0x1600 and the common needle, twice
 // (0x1700, 0x1800).
-#include "engine/dial_artwork.h"
 #include "gauge/artwork.h"
+
+#include "engine/dial_artwork.h"
 
 namespace {
 
@@ -56,17 +57,16 @@ void paint_oil_dial(cairo_t* cr) {
                      {"OIL", {pivot.x, pivot.y + 100}, colours::marking, 20}});
 }
 
-const artwork::Registration registration{
-    GAUGE_ARTWORK_DIRECTORY,
-    {
-        {.number = 0x1600,
-         .what = "dial",
-         .width = dial_width,
-         .height = dial_height,
-         .paint = paint_oil_dial,
-         .exact_colours = {colours::dark_face}},
-        artwork::common_needle(0x1700),
-        artwork::common_needle(0x1800),
-    }};
+const artwork::Registration registration{GAUGE_ARTWORK_DIRECTORY,
+                                         {
+                                             {.number = 0x1600,
+                                              .what = "dial",
+                                              .width = dial_width,
+                                              .height = dial_height,
+                                              .paint = paint_oil_dial,
+                                              .exact_colours = {colours::dark_face}},
+                                             artwork::common_needle(0x1700),
+                                             artwork::common_needle(0x1800),
+                                         }};
 
 }  // namespace

@@ -23,8 +23,7 @@ enum OilToken { token_0, oil_temperature_token, power_token, oil_pressure_token 
 constinit MODULE_VAR refresh_list[] = {{.id = 0}, {.id = 0x231}, {.id = 0x301}, {.id = 0x232}};
 
 FLOAT64 GAUGE_CALL oil_temperature_value(ELEMENT_NEEDLE*) {
-  return clamp_to_scale(powered(rankine_to_celsius(refresh_list[oil_temperature_token].value)), 0.0,
-                        temperature_limit);
+  return clamp_to_scale(powered(rankine_to_celsius(refresh_list[oil_temperature_token].value)), 0.0, temperature_limit);
 }
 
 FLOAT64 GAUGE_CALL oil_pressure_value(ELEMENT_NEEDLE*) {
@@ -43,8 +42,8 @@ constinit NONLINEARITY oil_pressure_calibration[] = {
     {.point = {71, 81}, .value = pressure_limit},
 };
 
-constinit ELEMENT_NEEDLE oil_pressure_needle = dial_needle(pressure_needle_bitmap, needle_pivot_on_dial,
-                                                           oil_pressure_calibration, oil_pressure_value);
+constinit ELEMENT_NEEDLE oil_pressure_needle =
+    dial_needle(pressure_needle_bitmap, needle_pivot_on_dial, oil_pressure_calibration, oil_pressure_value);
 constinit ELEMENT_HEADER* oil_temperature_next[] = {&oil_pressure_needle.header, nullptr};
 constinit ELEMENT_NEEDLE oil_temperature_needle =
     dial_needle(temperature_needle_bitmap, needle_pivot_on_dial, oil_temperature_calibration, oil_temperature_value,

@@ -22,8 +22,7 @@ FLOAT64 GAUGE_CALL prop_rpm_value(ELEMENT_NEEDLE*) {
 
 constinit NONLINEARITY prop_rpm_calibration[] = {rpm_zero_mark, rpm_limit_mark};
 
-constinit ELEMENT_NEEDLE prop_rpm_needle = dial_needle(needle_bitmap, rpm_pivot, prop_rpm_calibration,
-                                                       prop_rpm_value);
+constinit ELEMENT_NEEDLE prop_rpm_needle = dial_needle(needle_bitmap, rpm_pivot, prop_rpm_calibration, prop_rpm_value);
 constinit ELEMENT_HEADER* dial_next[] = {&prop_rpm_needle.header, nullptr};
 constinit ELEMENT_STATIC_IMAGE dial = dial_background(dial_bitmap, dial_next);
 constinit ELEMENT_HEADER* root_element = &dial.header;

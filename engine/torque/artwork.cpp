@@ -1,6 +1,7 @@
 // Artwork of Tarvik_Torque: the dial 0x1600 and the common needle 0x1700.
-#include "engine/dial_artwork.h"
 #include "gauge/artwork.h"
+
+#include "engine/dial_artwork.h"
 
 namespace {
 
@@ -34,16 +35,15 @@ void paint_torque_dial(cairo_t* cr) {
                      {"TORQUE", {pivot.x, pivot.y + 108}}});
 }
 
-const artwork::Registration registration{
-    GAUGE_ARTWORK_DIRECTORY,
-    {
-        {.number = 0x1600,
-         .what = "dial",
-         .width = dial_width,
-         .height = dial_height,
-         .paint = paint_torque_dial,
-         .exact_colours = {colours::face}},
-        artwork::common_needle(0x1700),
-    }};
+const artwork::Registration registration{GAUGE_ARTWORK_DIRECTORY,
+                                         {
+                                             {.number = 0x1600,
+                                              .what = "dial",
+                                              .width = dial_width,
+                                              .height = dial_height,
+                                              .paint = paint_torque_dial,
+                                              .exact_colours = {colours::face}},
+                                             artwork::common_needle(0x1700),
+                                         }};
 
 }  // namespace

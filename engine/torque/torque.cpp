@@ -26,8 +26,8 @@ constinit NONLINEARITY prop_torque_calibration[] = {
     {.point = {305, 203}, .value = torque_limit},
 };
 
-constinit ELEMENT_NEEDLE prop_torque_needle = dial_needle(needle_bitmap, needle_pivot_on_dial,
-                                                          prop_torque_calibration, prop_torque_value);
+constinit ELEMENT_NEEDLE prop_torque_needle =
+    dial_needle(needle_bitmap, needle_pivot_on_dial, prop_torque_calibration, prop_torque_value);
 constinit ELEMENT_HEADER* dial_next[] = {&prop_torque_needle.header, nullptr};
 constinit ELEMENT_STATIC_IMAGE dial = dial_background(dial_bitmap, dial_next);
 constinit ELEMENT_HEADER* root_element = &dial.header;
