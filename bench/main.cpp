@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "describe_command.h"
+#include "panel_command.h"
 #include "run_command.h"
 
 int main(int argc, char** argv) {
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   bench::add_describe_command(app);
   bench::add_run_command(app);
+  bench::add_panel_command(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {

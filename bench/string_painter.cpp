@@ -11,7 +11,7 @@ namespace bench {
 namespace {
 
 constexpr const char* substitute_face = "DejaVu Sans Condensed Bold";
-constexpr double text_height_per_box_height = 0.625;
+constexpr double text_height_per_box_height = 0.5625;
 
 struct LayoutRelease {
   void operator()(PangoLayout* layout) const { g_object_unref(layout); }

@@ -2,7 +2,7 @@
 //
 // The gauges ask for the face "Glass Gauge", which this machine does not
 // have; the bench draws every string in DejaVu Sans Condensed Bold, its
-// height 0.625 of the element's box (20 pixels in a 32-pixel box), from the
+// height 0.5625 of the element's box (18 pixels in a 32-pixel box), from the
 // box's left edge, centred in its height and clipped to the box. The text is
 // read as Latin-1, one character per byte, whatever it holds. The back
 // colour, pure black in every gauge, is transparent, so no box is filled. The
