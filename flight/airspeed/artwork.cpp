@@ -1,4 +1,4 @@
-// Artwork of Tarvon_Airspeed (Part 2.1): the dial 0x1700 and the common needle 0x1200.
+// Artwork of Tarvon_Airspeed: the dial 0x1700 and the common needle 0x1200.
 #include "flight/airspeed/artwork.h"
 
 #include <algorithm>
@@ -39,7 +39,7 @@ void arc(cairo_t* cr, const AirspeedDial& dial, double from_knots, double to_kno
 
 }  // namespace
 
-// The marks as Part 2.1 lists them: knots, degrees.
+// The dial's marks: knots, degrees clockwise from straight up.
 // clang-format off
 const AirspeedDial airspeed_dial{
     .marks = {{0, 0.5},   {20, 12},   {40, 22},   {50, 34},    {60, 50},

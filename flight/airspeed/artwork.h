@@ -1,4 +1,4 @@
-// The airspeed dial's drawing, shared with the wheeled variant (Part 2.2),
+// The airspeed dial's drawing, shared with the wheeled variant,
 // which paints the same dial with one more mark, other arc ends and its KNOTS
 // legend moved: it copies airspeed_dial, changes those fields and calls
 // paint_airspeed_dial.
@@ -29,7 +29,7 @@ struct AirspeedDial {
   paint::Point knots_legend;  // centre of the word KNOTS
 };
 
-// Part 2.1's dial 0x1700.
+// The airspeed dial 0x1700.
 extern const AirspeedDial airspeed_dial;
 
 // The angle of `knots` on the dial, straight between the neighbouring marks.

@@ -1,4 +1,4 @@
-// The committed airspeed dial (Part 2.1) has its marks and arcs where the
+// The committed airspeed dial has its marks and arcs where the
 // needle's calibration puts the speeds (artwork_is_current keeps it painted).
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ TEST(AirspeedDial, HasTheSizeAndAFullPalette) {
 }
 
 TEST(AirspeedDial, HasAWhiteMarkAtEachListedAngleAndNoneBetween) {
-  // Part 2.1: 0, 20, 40, 50, 60, ... 160 knots.
+  // The marks: 0, 20, 40, 50, 60, ... 160 knots.
   const double marks[] = {0.5, 12, 22, 34, 50, 67.5, 87.5, 108, 129.5, 151, 175, 199, 224, 248.5, 273};
   constexpr double radius = 130;  // across the colour arcs, clear of numerals
   for (const double degrees : marks) {

@@ -41,7 +41,7 @@ struct Bitmap {
 // The bitmap's file name in its gauge directory, e.g. "dial_1700.bmp".
 std::string file_name(const Bitmap& bitmap);
 
-// The common needle picture of Part 1.2 as bitmap `number` of a gauge.
+// The common needle picture as bitmap `number` of a gauge.
 Bitmap common_needle(int number);
 
 struct GaugeArtwork {

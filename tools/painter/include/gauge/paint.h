@@ -27,7 +27,7 @@ inline constexpr Colour arc_white{236, 236, 232};
 inline constexpr Colour arc_green{28, 172, 64};
 inline constexpr Colour arc_yellow{240, 198, 28};
 inline constexpr Colour arc_red{222, 36, 30};
-// In a mask, where the moving picture shows through (Part 1.2). Kept exact.
+// In a mask, where the moving picture shows through. Kept exact.
 inline constexpr Colour mask_window{1, 1, 1};
 }  // namespace colours
 
@@ -39,7 +39,7 @@ struct Point {
 // The point `radius` pixels from `pivot` at `degrees` clockwise from straight up.
 Point polar(Point pivot, double degrees, double radius);
 
-// The centre of pixel (x, y): integer coordinates in the spec name pixels.
+// The centre of pixel (x, y): integer coordinates on a data sheet name pixels.
 constexpr Point pixel(int x, int y) {
   return {x + 0.5, y + 0.5};
 }
@@ -105,7 +105,7 @@ void text(cairo_t* cr, std::string_view text, Point centre, const Font& font, Co
 void text_inside(cairo_t* cr, std::string_view text, Point pivot, double degrees, double radius, const Font& font,
                  Colour colour);
 
-// The common needle of Part 1.2: 137 x 23, pointing right, a dark round hub
+// The common needle: 137 x 23, pointing right, a dark round hub
 // about the pivot (10, 11) and a long white shaft tapering to a point at the
 // right edge; everything else transparent.
 inline constexpr int common_needle_width = 137;
