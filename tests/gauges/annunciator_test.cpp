@@ -9,6 +9,7 @@
 #include <string>
 
 #include "gauge_records.h"
+#include "gauge_renderer.h"
 #include "gauge_session.h"
 #include "module_builds.h"
 
@@ -49,15 +50,20 @@ class AnnunciatorTest : public ::testing::TestWithParam<ModuleBuild> {
     session.run_frames(1);  // the first draw is behind us: power_on and the AMPS count start over
   }
 
-  // Every condition clear: oil at 60 degrees Celsius and 35 psi, both tanks
-  // full, 28 volts, the battery charging.
+  // Every condition clear: no warnings, brakes off, oil at 60 degrees Celsius
+  // and 35 psi, both tanks full, 28 volts, the battery charging.
   void quiet_tokens() {
     for (auto [token, value] : {std::pair{power, 1.0},
+                                {stall, 0.0},
+                                {overspeed, 0.0},
+                                {brakes, 0.0},
                                 {oil_temperature, 600.0},
                                 {oil_pressure, 5000.0},
                                 {front_fuel, 100.0},
                                 {rear_fuel, 100.0},
+                                {volts_warning, 0.0},
                                 {voltage, 28.0},
+                                {vacuum, 0.0},
                                 {current, 5.0}}) {
       session.set_token(token, value);
     }
@@ -271,6 +277,62 @@ TEST_P(AnnunciatorTest, LightsKeepTheirStateUnderTheCoverPlate) {
   session.run_frames(1);
   EXPECT_EQ(session.value(power_cover), 1.0);
   EXPECT_TRUE(shown(stall_light));
+}
+
+// What the window shows: each light's colour in its place when it is shown,
+// nothing of it when it is hidden, and nothing but the face under the cover.
+TEST_P(AnnunciatorTest, DrawnWindowShowsTheShownLightsAndTheCoverHidesThem) {
+  struct Light {
+    Element element;
+    bool red;
+  };
+  const Light lights[] = {{stall_light, true},    {overspd_light, true},   {brakes_light, false},
+                          {oil_temp_light, true}, {fuel_low_light, false}, {volts_light, false},
+                          {oil_prs_light, true},  {vacuum_light, false},   {amps_light, false}};
+  GaugeRenderer renderer(session.backend());
+  const auto& elements = session.description().elements;
+  // Whether a light's colour appears where its label starts.
+  const auto seen = [&](const GaugeImage& window, const Light& light) {
+    const Point at = elements[light.element].position;
+    for (int y = at.y; y < at.y + 27; ++y) {
+      for (int x = at.x; x < at.x + 50; ++x) {
+        const Rgba c = window.pixel(x, y);
+        if (light.red ? c.red > 200 && c.green < 80 : c.red > 200 && c.green > 180 && c.blue < 80) return true;
+      }
+    }
+    return false;
+  };
+  const auto all_conditions = [&](double power_token) {
+    for (auto [token, value] : {std::pair{stall, 1.0},
+                                {overspeed, 1.0},
+                                {brakes, 20.0},
+                                {oil_temperature, 0.0},
+                                {front_fuel, 10.0},
+                                {volts_warning, 1.0},
+                                {oil_pressure, 0.0},
+                                {vacuum, 1.0},
+                                {current, -3.0},
+                                {power, power_token}}) {
+      session.set_token(token, value);
+    }
+    session.run_frames(20);
+    return renderer.draw_frame(session.last_frame());
+  };
+
+  const GaugeImage all_lit = all_conditions(1.0);
+  for (const Light& light : lights) EXPECT_TRUE(seen(all_lit, light)) << "light " << light.element;
+
+  quiet_tokens();
+  session.run_frames(1);
+  const GaugeImage quiet = renderer.draw_frame(session.last_frame());
+  for (const Light& light : lights) EXPECT_FALSE(seen(quiet, light)) << "light " << light.element;
+
+  const GaugeImage covered = all_conditions(0.0);
+  for (int y = 15; y <= 91; ++y) {
+    for (int x = 14; x <= 309; ++x) {
+      ASSERT_EQ(covered.pixel(x, y), (Rgba{27, 26, 27, 255})) << "pixel " << x << "," << y << " under the cover";
+    }
+  }
 }
 
 TEST_P(AnnunciatorTest, RecordsDescribeTheWindow) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstring>
 
+#include "gauge_renderer.h"
 #include "gauge_session.h"
 #include "module_builds.h"
 
@@ -73,6 +74,24 @@ TEST_P(DisplayBackgroundTest, NearBlackPanelWithEachCornerCutTheSameWay) {
     }
   }
   EXPECT_EQ(transparent_pixels, 4 * 111);
+}
+
+TEST_P(DisplayBackgroundTest, DrawsTheSamePictureBeforeAndAfterItsFirstDraw) {
+  GaugeRenderer renderer(session.backend());
+  const GaugeImage before = renderer.draw_frame({});
+  EXPECT_EQ(before.pixel(0, 0).alpha, 0) << "the corners show what lies behind";
+  EXPECT_EQ(before.pixel(799, 179).alpha, 0);
+  EXPECT_EQ(before.pixel(400, 90), (Rgba{5, 5, 5, 255}));
+  for (double power : {1.0, 0.0}) {
+    session.set_token(0x301, power);
+    session.run_frames(2);
+    const GaugeImage after = renderer.draw_frame(session.last_frame());
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        ASSERT_EQ(after.pixel(x, y), before.pixel(x, y)) << "pixel " << x << "," << y << ", power " << power;
+      }
+    }
+  }
 }
 
 TEST_P(DisplayBackgroundTest, RecordsHoldOneStillPictureWithoutTooltip) {

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <limits>
 
+#include "gauge_renderer.h"
 #include "gauge_session.h"
 #include "module_builds.h"
+#include "needle_geometry.h"
 
 namespace bench::testing {
 namespace {
@@ -74,6 +76,47 @@ TEST_P(FuelQuantityTest, UnreadTokensChangeNothing) {
   const auto before = readings(120, 80);
   for (uint32_t token : {0x0u, 0x231u, 0x232u, 0x27Eu}) session.set_token(token, 9999);
   EXPECT_EQ(readings(120, 80), before);
+}
+
+TEST_P(FuelQuantityTest, NeedlesTurnOppositeWaysUpFromTheBottom) {
+  struct Case {
+    double front, rear;
+    double front_degrees, rear_degrees;  // clockwise from straight up
+  };
+  GaugeRenderer renderer(session.backend());
+  for (const Case& c : {Case{50, 150, 235.73, 55.33}, Case{100, 25, 269.65, 147.93}, Case{165, 0, 312.59, 170.47},
+                        Case{200, -1, 312.59, 170.47}, Case{-1, 200, 191.65, 45.93}}) {
+    readings(c.front, c.rear);
+    const auto placements = renderer.place(session.last_frame());
+    ASSERT_TRUE(placements[front_needle].angle && placements[rear_needle].angle);
+    EXPECT_NEAR(*placements[front_needle].angle, c.front_degrees, 0.01) << "front tank " << c.front;
+    EXPECT_NEAR(*placements[rear_needle].angle, c.rear_degrees, 0.01) << "rear tank " << c.rear;
+  }
+}
+
+// The dial's marks stand where the tables send the needles: white at every 50
+// gallons and at full, red at empty.
+TEST_P(FuelQuantityTest, DialMarksLieUnderTheNeedles) {
+  GaugeRenderer renderer(session.backend());
+  const GaugeImage dial = renderer.draw_background();
+  const auto& elements = session.description().elements;
+  const Point pivot{178, 170};
+  for (size_t needle : {front_needle, rear_needle}) {
+    for (double gallons : {0.0, 50.0, 100.0, 150.0, 165.0}) {
+      const double degrees = *needle_angle(elements[needle].needle.calibration, pivot, gallons);
+      const double radians = degrees * M_PI / 180;
+      const int x = static_cast<int>(std::floor(pivot.x + 0.5 + 132 * std::sin(radians)));
+      const int y = static_cast<int>(std::floor(pivot.y + 0.5 - 132 * std::cos(radians)));
+      const Rgba mark = dial.pixel(x, y);
+      SCOPED_TRACE(::testing::Message() << "needle " << needle << " at " << gallons << " gallons, pixel " << x << ","
+                                        << y);
+      if (gallons == 0) {
+        EXPECT_TRUE(mark.red > 180 && mark.green < 80 && mark.blue < 80);
+      } else {
+        EXPECT_TRUE(mark.red > 200 && mark.green > 200 && mark.blue > 200);
+      }
+    }
+  }
 }
 
 TEST_P(FuelQuantityTest, RecordsDescribeTheDial) {

@@ -3,6 +3,9 @@
 // instance shows the one shared position.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "gauge_renderer.h"
 #include "gauge_session.h"
 #include "module_builds.h"
 
@@ -104,6 +107,39 @@ TEST_P(FuelSelectorTest, InstancesShareOnePosition) {
 TEST_P(FuelSelectorTest, ReadsNoTokens) {
   session.run_frames(3);
   EXPECT_TRUE(session.services().lookups().empty());
+}
+
+// The handle drawn over the placard for each position: its bar lies along the
+// line to the chosen sector, and only its tapered end points there.
+TEST_P(FuelSelectorTest, HandlePointsAtTheSelectedSector) {
+  struct Case {
+    Point click;
+    double degrees;  // the chosen sector, clockwise from straight up
+  };
+  GaugeRenderer renderer(session.backend());
+  session.run_frames(1);
+  for (const auto& [click, degrees] :
+       {Case{{174, 289}, 180}, Case{{58, 171}, 270}, Case{{175, 45}, 0}, Case{{295, 171}, 90}}) {
+    session.click(click);
+    session.run_frames(1);
+    const GaugeImage picture = renderer.draw_frame(session.last_frame());
+    // Whether the handle covers the point `distance` from the hub toward
+    // `toward` degrees, `aside` pixels to the right of that line.
+    const auto handle_at = [&](double toward, double distance, double aside) {
+      const double radians = toward * M_PI / 180;
+      const Rgba colour =
+          picture.pixel(static_cast<int>(178.5 + distance * std::sin(radians) + aside * std::cos(radians)),
+                        static_cast<int>(170.5 - distance * std::cos(radians) + aside * std::sin(radians)));
+      return colour.red > 150 && colour.green < 80 && colour.blue < 80;
+    };
+    SCOPED_TRACE(::testing::Message() << "handle toward " << degrees << " degrees");
+    for (double toward : {0.0, 90.0, 180.0, 270.0}) {
+      const bool along = std::fmod(toward - degrees + 360, 180) == 0;
+      EXPECT_EQ(handle_at(toward, 60, 8), along) << "bar toward " << toward;
+    }
+    EXPECT_FALSE(handle_at(degrees, 120, 14)) << "the pointing end tapers";
+    EXPECT_TRUE(handle_at(degrees + 180, 120, 14)) << "the other end is blunt";
+  }
 }
 
 TEST_P(FuelSelectorTest, RecordsDescribeThePlacardAndItsSectors) {
