@@ -2,6 +2,7 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -16,14 +17,29 @@ constexpr double radians_per_degree = std::numbers::pi / 180.0;
 // so a turn about a point turns about that pixel's centre.
 constexpr double pixel_centre = 0.5;
 
-// Paints `picture` through `to_canvas`, which maps picture coordinates onto the canvas.
+// Paints `picture` through `to_canvas`, which maps picture coordinates onto
+// the canvas. Only the whole pixels about the turned picture are painted: an
+// axis-aligned box lets cairo skip rasterising the turned outline, and the
+// picture's pure black edge fades nothing in.
 void paint_transformed(cairo_t* context, cairo_surface_t* picture, const cairo_matrix_t& to_canvas, int width,
                        int height) {
   cairo_save(context);
   cairo_transform(context, &to_canvas);
+  double corners_x[] = {0, double(width), 0, double(width)};
+  double corners_y[] = {0, 0, double(height), double(height)};
+  double min_x = INFINITY, min_y = INFINITY, max_x = -INFINITY, max_y = -INFINITY;
+  for (int corner = 0; corner < 4; ++corner) {
+    cairo_user_to_device(context, &corners_x[corner], &corners_y[corner]);
+    min_x = std::min(min_x, corners_x[corner]);
+    max_x = std::max(max_x, corners_x[corner]);
+    min_y = std::min(min_y, corners_y[corner]);
+    max_y = std::max(max_y, corners_y[corner]);
+  }
   cairo_set_source_surface(context, picture, 0, 0);
   cairo_pattern_set_filter(cairo_get_source(context), CAIRO_FILTER_BILINEAR);
-  cairo_rectangle(context, 0, 0, width, height);
+  cairo_identity_matrix(context);
+  cairo_rectangle(context, std::floor(min_x), std::floor(min_y), std::ceil(max_x) - std::floor(min_x),
+                  std::ceil(max_y) - std::floor(min_y));
   cairo_fill(context);
   cairo_restore(context);
 }
