@@ -104,15 +104,17 @@ void paint_dial(cairo_t* cr) {
 // far end, 46 by 36 pixels, off-white and lit from above.
 constexpr int ball_width = 315;
 constexpr int ball_height = 40;
+constexpr Point ball_centre = {292, 20};  // the ball fills x 269 to 314, y 2 to 37
 
 void paint_ball(cairo_t* cr) {
   cairo_save(cr);
-  cairo_translate(cr, 291.5, 19.5);
+  cairo_translate(cr, ball_centre.x, ball_centre.y);
   cairo_scale(cr, 23, 18);
   cairo_new_path(cr);
   cairo_arc(cr, 0, 0, 1, 0, 2 * std::numbers::pi);
   cairo_restore(cr);
-  cairo_pattern_t* shine = cairo_pattern_create_radial(284, 13, 2, 291.5, 19.5, 24);
+  cairo_pattern_t* shine =
+      cairo_pattern_create_radial(ball_centre.x - 7, ball_centre.y - 6, 2, ball_centre.x, ball_centre.y, 24);
   cairo_pattern_add_color_stop_rgb(shine, 0, 1, 1, 0.98);
   cairo_pattern_add_color_stop_rgb(shine, 1, 0.74, 0.73, 0.68);
   cairo_set_source(cr, shine);

@@ -3,37 +3,29 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
-#include "gauge_session.h"
-#include "module_builds.h"
+#include "engine_gauge_test.h"
 
 namespace bench::testing {
 namespace {
 
 constexpr uint32_t airspeed = 0x3D;
-constexpr uint32_t power = 0x301;
 constexpr size_t dial = 0;
 constexpr size_t needle = 1;
-constexpr double nan = std::numeric_limits<double>::quiet_NaN();
-constexpr double inf = std::numeric_limits<double>::infinity();
 
 // A powered gauge: the first frame's draw resets power_on, so readings come from the second.
-double reading(GaugeSession& session, double knots, double power_token = 1.0) {
-  session.set_token(power, power_token);
-  session.set_token(airspeed, knots);
-  session.run_frames(2);
-  return session.value(needle);
+double shown_airspeed(GaugeSession& gauge, double knots, double power = 1.0) {
+  gauge.set_token(power_token, power);
+  gauge.set_token(airspeed, knots);
+  gauge.run_frames(2);
+  return gauge.value(needle);
 }
 
-class AirspeedWheeledTest : public ::testing::TestWithParam<ModuleBuild> {
+// The dial fixture the engine dials share: a one-needle dial of the common picture.
+class AirspeedWheeledTest : public EngineGaugeTest {
  protected:
-  void SetUp() override { session.add_instance(); }
-
   // The gauge it varies, from the same build.
   std::filesystem::path airspeed_module() const { return GetParam().path.parent_path() / "Tarvon_Airspeed.gau"; }
-
-  GaugeSession session{GetParam().path};
 };
 
 TEST_P(AirspeedWheeledTest, NeedleFollowsTheAirspeedUpTo170) {
@@ -43,34 +35,28 @@ TEST_P(AirspeedWheeledTest, NeedleFollowsTheAirspeedUpTo170) {
   };
   for (auto [knots, shown] : {Case{95.5, 95.5}, Case{165, 165}, Case{170, 170}, Case{170.01, 170}, Case{180, 170},
                               Case{1e300, 170}, Case{inf, 170}, Case{0, 0}, Case{-3, 0}, Case{-inf, 0}}) {
-    EXPECT_EQ(reading(session, knots), shown) << "airspeed " << knots;
+    EXPECT_EQ(shown_airspeed(session, knots), shown) << "airspeed " << knots;
   }
 }
 
 TEST_P(AirspeedWheeledTest, NanPassesThroughTheClamp) {
-  EXPECT_TRUE(std::isnan(reading(session, nan)));
+  EXPECT_TRUE(std::isnan(shown_airspeed(session, nan)));
 }
 
 TEST_P(AirspeedWheeledTest, PowerOffHoldsTheNeedleAtZero) {
-  for (double power_token : {0.0, 0.999, -0.5, nan}) {
-    EXPECT_EQ(reading(session, 165, power_token), 0.0) << "power token " << power_token;
-    EXPECT_EQ(reading(session, nan, power_token), 0.0) << "power token " << power_token;
-  }
+  expect_power_gate({airspeed});
 }
 
 TEST_P(AirspeedWheeledTest, ShowsWhatTheAirspeedGaugeCutsOff) {
   GaugeSession airspeed_gauge{airspeed_module()};
   airspeed_gauge.add_instance();
-  EXPECT_EQ(reading(session, 165), 165);
-  EXPECT_EQ(reading(airspeed_gauge, 165), 160);
-  EXPECT_EQ(reading(session, 120), reading(airspeed_gauge, 120));
+  EXPECT_EQ(shown_airspeed(session, 165), 165);
+  EXPECT_EQ(shown_airspeed(airspeed_gauge, 165), 160);
+  EXPECT_EQ(shown_airspeed(session, 120), shown_airspeed(airspeed_gauge, 120));
 }
 
 TEST_P(AirspeedWheeledTest, UnreadTokensChangeNothing) {
-  const double before = reading(session, 120);
-  session.set_token(0x40, 9999);
-  session.set_token(0x74, -9999);
-  EXPECT_EQ(reading(session, 120), before);
+  expect_unread_tokens_ignored({{airspeed, 120}}, {0x40, 0x74});
 }
 
 // Name and dial aside, every record is the airspeed gauge's, value for value.
@@ -103,10 +89,25 @@ TEST_P(AirspeedWheeledTest, RecordsAreTheAirspeedGaugesWithItsOwnNameAndDial) {
   EXPECT_TRUE(wheeled.click_areas.empty());
 }
 
-TEST_P(AirspeedWheeledTest, RefreshesItsFourTokensInOrder) {
-  session.services().clear_lookups();
-  session.run_frames(1);
-  EXPECT_EQ(session.services().lookups(), (std::vector<uint32_t>{0x3D, 0x40, 0x301, 0x74}));
+TEST_P(AirspeedWheeledTest, RecordsDescribeTheDial) {
+  expect_records({.name = "Tarvon_AirspeedWheeled",
+                  .background = 0x1800,
+                  .needles = {{.bitmap = 0x1200,
+                               .pivot = {173, 168},
+                               .calibration = {{{174, 32}, 0},
+                                               {{201, 37}, 20},
+                                               {{224, 44}, 40},
+                                               {{277, 81}, 60},
+                                               {{300, 209}, 90},
+                                               {{89, 67}, 180}}}},
+                  .tooltip = "Airspeed",
+                  .refresh_list = {0x3D, 0x40, 0x301, 0x74}});
+}
+
+// The drawn needle stands on the dial's marks, up to the one the airspeed
+// dial lacks: 170 knots, between 9 and 10 o'clock, where any faster speed stays.
+TEST_P(AirspeedWheeledTest, NeedleStandsOnTheMarks) {
+  expect_needle_on_marks(needle, airspeed, {{0, 0.5}, {60, 50}, {90, 108}, {160, 273}, {170, 297}, {400, 297}});
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, AirspeedWheeledTest, ::testing::ValuesIn(builds_of("Tarvon_AirspeedWheeled")),

@@ -4,10 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
+#include <optional>
 
-#include "gauge_session.h"
-#include "module_builds.h"
+#include "engine_gauge_test.h"
 
 namespace bench::testing {
 namespace {
@@ -18,10 +17,9 @@ constexpr uint32_t power = 0x301;
 constexpr size_t drum = 1, short_needle = 2, long_needle = 3;
 constexpr size_t drum_x = 0, drum_y = 1;
 constexpr uint32_t baro_knob_event = 0x10030;
-constexpr double nan = std::numeric_limits<double>::quiet_NaN();
-constexpr double inf = std::numeric_limits<double>::infinity();
 
-class AltimeterTest : public ::testing::TestWithParam<ModuleBuild> {
+// The dial fixture the engine dials share, for its needle-on-mark check.
+class AltimeterTest : public EngineGaugeTest {
  protected:
   // A powered gauge: the first frame's draw resets power_on, so readings come from the second.
   void show(double altitude_token, double pressure_token = 29.92, double power_token = 1.0) {
@@ -31,10 +29,6 @@ class AltimeterTest : public ::testing::TestWithParam<ModuleBuild> {
     session.run_frames(2);
   }
   std::vector<double> needles() const { return {session.value(short_needle), session.value(long_needle)}; }
-
-  void SetUp() override { session.add_instance(); }
-
-  GaugeSession session{GetParam().path};
 };
 
 TEST_P(AltimeterTest, BothNeedlesTakeTheFullAltitude) {
@@ -164,6 +158,52 @@ TEST_P(AltimeterTest, RefreshesItsFiveTokensInOrder) {
   session.services().clear_lookups();
   session.run_frames(1);
   EXPECT_EQ(session.services().lookups(), (std::vector<uint32_t>{0x4A, 0x4B, 0x4C, 0x301, 0x6D}));
+}
+
+// Numerals every 36 degrees: the long needle passes one per 100, the short one per 1000.
+TEST_P(AltimeterTest, NeedlesStandOnTheNumerals) {
+  expect_needle_on_marks(long_needle, altitude, {{0, 0}, {100, 36}, {500, 180}, {900, 324}});
+  expect_needle_on_marks(short_needle, altitude, {{2000, 72}, {5000, 180}, {8000, 288}});
+}
+
+// The centre row of the drum label nearest the window's middle row, found
+// from the white figures between the drum's marks and the window's index.
+std::optional<double> label_centre_near(const GaugeImage& drawn, double middle) {
+  constexpr int first_column = 268, last_column = 292, top = 146, bottom = 182;
+  std::optional<double> nearest;
+  int run_start = -1;
+  for (int y = top; y <= bottom + 1; ++y) {
+    bool ink = false;
+    for (int x = first_column; x <= last_column && y <= bottom; ++x) {
+      const Rgba pixel = drawn.pixel(x, y);
+      ink = ink || (pixel.red > 180 && pixel.green > 180 && pixel.blue > 180);
+    }
+    if (ink && run_start < 0) run_start = y;
+    if (!ink && run_start >= 0) {
+      const double centre = (run_start + y - 1) / 2.0;
+      if (!nearest || std::abs(centre - middle) < std::abs(*nearest - middle)) nearest = centre;
+      run_start = -1;
+    }
+  }
+  return nearest;
+}
+
+// The drum puts the row of a setting at its window's middle, level with the
+// middle index mark: the label of that setting must be centred there.
+TEST_P(AltimeterTest, DrumShowsTheSettingsLabelInTheWindowsMiddle) {
+  GaugeRenderer renderer(session.backend());
+  constexpr double window_middle = 144 + 21;  // the window's top plus half the mask's 42 rows
+  for (double inches : {28.1, 29.9, 31.5}) {
+    show(1000, inches);
+    const std::optional<double> centre = label_centre_near(renderer.draw_frame(session.last_frame()), window_middle);
+    ASSERT_TRUE(centre.has_value()) << "no label in the window at " << inches;
+    EXPECT_NEAR(*centre, window_middle, 1.5) << "pressure setting " << inches;
+  }
+  // 29.92 sits a fifth of a label step below the 29.9 label.
+  show(1000, 29.92);
+  const std::optional<double> centre = label_centre_near(renderer.draw_frame(session.last_frame()), window_middle);
+  ASSERT_TRUE(centre.has_value());
+  EXPECT_NEAR(*centre, window_middle - 4.8, 1.5);
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, AltimeterTest, ::testing::ValuesIn(builds_of("Tarvik_Altimeter")), build_name);

@@ -3,33 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
-#include "gauge_session.h"
-#include "module_builds.h"
+#include "engine_gauge_test.h"
 
 namespace bench::testing {
 namespace {
 
 constexpr uint32_t vertical_speed = 0x22C;
-constexpr uint32_t power = 0x301;
 constexpr size_t needle = 1;
-constexpr double nan = std::numeric_limits<double>::quiet_NaN();
-constexpr double inf = std::numeric_limits<double>::infinity();
 
-class VsiTest : public ::testing::TestWithParam<ModuleBuild> {
+// The dial fixture the engine dials share: a one-needle dial of the common picture.
+class VsiTest : public EngineGaugeTest {
  protected:
-  // A powered gauge: the first frame's draw resets power_on, so readings come from the second.
-  double reading(double feet_per_second, double power_token = 1.0) {
-    session.set_token(power, power_token);
-    session.set_token(vertical_speed, feet_per_second);
-    session.run_frames(2);
-    return session.value(needle);
+  double reading(double feet_per_second, double power = 1.0) {
+    return EngineGaugeTest::reading(needle, vertical_speed, feet_per_second, power);
   }
-
-  void SetUp() override { session.add_instance(); }
-
-  GaugeSession session{GetParam().path};
 };
 
 TEST_P(VsiTest, NeedleShowsThousandsOfFeetPerMinuteWithinTheScale) {
@@ -66,49 +54,36 @@ TEST_P(VsiTest, NanPassesThroughTheClamp) {
 }
 
 TEST_P(VsiTest, PowerOffHoldsTheNeedleAtZero) {
-  for (double power_token : {0.0, 0.999, -0.5, nan}) {
-    for (double feet_per_second : {10.0, -40.0, nan, inf}) {
-      EXPECT_EQ(reading(feet_per_second, power_token), 0.0)
-          << "power token " << power_token << ", vertical speed " << feet_per_second;
-    }
-  }
+  expect_power_gate({vertical_speed});
 }
 
 TEST_P(VsiTest, UnreadTokensChangeNothing) {
-  const double before = reading(12);
-  session.set_token(0x78, 9999);
-  session.set_token(0x41, -9999);
-  EXPECT_EQ(reading(12), before);
+  expect_unread_tokens_ignored({{vertical_speed, 12}}, {0x78, 0x41});
 }
 
 TEST_P(VsiTest, RecordsDescribeTheDial) {
-  const auto& gauge = session.description();
-  EXPECT_EQ(gauge.gauge_name, "Tarvik_VSI");
-  ASSERT_EQ(gauge.elements.size(), 2u);
-  EXPECT_EQ(gauge.elements[0].kind, ElementKind::static_image);
-  EXPECT_EQ(gauge.elements[0].resource, 0x1400);
-  const auto& element = gauge.elements[needle];
-  EXPECT_EQ(element.kind, ElementKind::needle);
-  EXPECT_EQ(element.resource, 0x1200);
-  EXPECT_EQ(element.position, (Point{176, 171}));
-  EXPECT_EQ(element.offset, (Point{10, 11}));
-  EXPECT_EQ(element.image_flags, 0x83u);
-  EXPECT_EQ(element.needle.source.token, 0u);
-  const std::vector<std::pair<Point, double>> table = {
-      {{302, 188}, -2}, {{66, 246}, -0.5}, {{41, 171}, 0}, {{65, 95}, 0.5}, {{299, 156}, 2}};
-  ASSERT_EQ(element.needle.calibration.size(), table.size());
-  for (size_t entry = 0; entry < table.size(); ++entry) {
-    EXPECT_EQ(element.needle.calibration[entry].point, table[entry].first) << "entry " << entry + 1;
-    EXPECT_EQ(element.needle.calibration[entry].value, table[entry].second) << "entry " << entry + 1;
-  }
-  EXPECT_EQ(gauge.tooltip, "Vertical Speed");
-  EXPECT_TRUE(gauge.click_areas.empty());
+  expect_records(
+      {.name = "Tarvik_VSI",
+       .background = 0x1400,
+       .needles =
+           {{.bitmap = 0x1200,
+             .pivot = {176, 171},
+             .calibration = {{{302, 188}, -2}, {{66, 246}, -0.5}, {{41, 171}, 0}, {{65, 95}, 0.5}, {{299, 156}, 2}}}},
+       .tooltip = "Vertical Speed",
+       .refresh_list = {0x22C, 0x301, 0x78, 0x41}});
 }
 
-TEST_P(VsiTest, RefreshesItsFourTokensInOrder) {
-  session.services().clear_lookups();
-  session.run_frames(1);
-  EXPECT_EQ(session.services().lookups(), (std::vector<uint32_t>{0x22C, 0x301, 0x78, 0x41}));
+// The drawn needle stands on the dial's marks at the table's points: 0 at
+// 9 o'clock, the climb and descent 5s, and the two 2000 marks either side of 3.
+TEST_P(VsiTest, NeedleStandsOnTheMarks) {
+  constexpr double feet_per_second_per_500 = 500.0 / 60;
+  expect_needle_on_marks(
+      needle, vertical_speed,
+      {{0, 270}, {feet_per_second_per_500, 304.5}, {-feet_per_second_per_500, 236}, {40, 82.5}, {-40, 97}});
+}
+
+TEST_P(VsiTest, ClimbTurnsTheNeedleClockwise) {
+  expect_turns(needle, vertical_speed, {-40, -20, -8, -2, 0, 2, 8, 20, 40}, Turn::clockwise);
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, VsiTest, ::testing::ValuesIn(builds_of("Tarvik_VSI")), build_name);
