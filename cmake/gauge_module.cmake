@@ -34,9 +34,25 @@ function(add_gauge_module)
   get_filename_component(script ${GAUGE_RESOURCE_SCRIPT} ABSOLUTE)
   get_filename_component(script_directory ${script} DIRECTORY)
 
+  # The bitmaps the script names: both builds depend on them.
+  set(bitmap_numbers)
+  set(bitmap_files)
+  file(STRINGS ${script} bitmap_lines REGEX "^[ \t]*(0x[0-9A-Fa-f]+|[0-9]+)[ \t]+BITMAP[ \t]")
+  foreach(line IN LISTS bitmap_lines)
+    string(REGEX MATCH "^[ \t]*(0x[0-9A-Fa-f]+|[0-9]+)[ \t]+BITMAP[ \t]+\"([^\"]+)\"" matched "${line}")
+    if(NOT matched)
+      message(FATAL_ERROR "${script}: cannot read the bitmap line '${line}'")
+    endif()
+    math(EXPR number "${CMAKE_MATCH_1}")
+    list(APPEND bitmap_numbers ${number})
+    list(APPEND bitmap_files ${script_directory}/${CMAKE_MATCH_2})
+  endforeach()
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${script})
+
   if(GAUGE_BUILD STREQUAL "win32")
     target_sources(${GAUGE_NAME} PRIVATE ${script})
-    set_property(SOURCE ${script} APPEND PROPERTY OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/frame/version_resource.rc)
+    set_property(SOURCE ${script} APPEND PROPERTY OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/frame/version_resource.rc
+                                                                 ${bitmap_files})
     set_property(TARGET ${GAUGE_NAME} APPEND PROPERTY INCLUDE_DIRECTORIES ${script_directory})
     target_link_options(${GAUGE_NAME} PRIVATE
       -nostdlib -nostartfiles -Wl,--entry=_gauge_dll_entry@12 -Wl,--strip-all
@@ -46,20 +62,11 @@ function(add_gauge_module)
   else()
     # The loader functions are the host's (see frame/windows_loader.h).
     set(resource_directory ${GAUGE_MODULE_DIRECTORY}/${GAUGE_NAME}.resources)
-    file(STRINGS ${script} bitmap_lines REGEX "^[ \t]*(0x[0-9A-Fa-f]+|[0-9]+)[ \t]+BITMAP[ \t]")
     set(copy_commands COMMAND ${CMAKE_COMMAND} -E rm -rf ${resource_directory}
                       COMMAND ${CMAKE_COMMAND} -E make_directory ${resource_directory})
-    foreach(line IN LISTS bitmap_lines)
-      string(REGEX MATCH "^[ \t]*(0x[0-9A-Fa-f]+|[0-9]+)[ \t]+BITMAP[ \t]+\"([^\"]+)\"" matched "${line}")
-      if(NOT matched)
-        message(FATAL_ERROR "${script}: cannot read the bitmap line '${line}'")
-      endif()
-      math(EXPR number "${CMAKE_MATCH_1}")
-      list(APPEND copy_commands COMMAND ${CMAKE_COMMAND} -E copy
-           ${script_directory}/${CMAKE_MATCH_2} ${resource_directory}/${number}.bmp)
-      list(APPEND bitmap_files ${script_directory}/${CMAKE_MATCH_2})
+    foreach(number file IN ZIP_LISTS bitmap_numbers bitmap_files)
+      list(APPEND copy_commands COMMAND ${CMAKE_COMMAND} -E copy ${file} ${resource_directory}/${number}.bmp)
     endforeach()
-    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${script})
     add_custom_command(OUTPUT ${resource_directory}/.stamp ${copy_commands}
                        COMMAND ${CMAKE_COMMAND} -E touch ${resource_directory}/.stamp
                        DEPENDS ${bitmap_files} ${script} VERBATIM)
