@@ -50,7 +50,7 @@ void paint_backdrop(cairo_t* cr) {
 constexpr Point ring_disc_centre = {172.5, 172.5};
 constexpr double ring_disc_radius = 147.5;
 constexpr double annulus_inner_radius = 104;
-constexpr double ring_horizon = 175.5;  // the face's sky meets its ground between rows 175 and 176
+constexpr double ring_horizon = 176;  // the face's sky ends with row 175, its ground starts on row 176
 
 void paint_bank_ring(cairo_t* cr) {
   paint::fill_disc(cr, ring_disc_centre, ring_disc_radius, ring_grey);

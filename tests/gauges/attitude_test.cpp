@@ -4,8 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <numbers>
+#include <optional>
 
+#include "dib_reader.h"
+#include "gauge_renderer.h"
 #include "gauge_session.h"
 #include "module_builds.h"
 
@@ -108,6 +113,147 @@ TEST_P(AttitudeTest, RefreshesBankThenPitch) {
   session.run_frames(1);
   EXPECT_EQ(session.services().lookups(), (std::vector<uint32_t>{0x50, 0x4E}));
 }
+
+// Looking at the drawn instrument. Both layers turn about the middle of their
+// masks, where the bench stands their texture centre.
+constexpr double turn_centre_x = 171.5, turn_centre_y = 169.5;
+
+bool is_white(Rgba pixel) {
+  return pixel.red > 200 && pixel.green > 200 && pixel.blue > 200;
+}
+bool is_sky(Rgba pixel) {
+  return pixel.alpha != 0 && pixel.blue > pixel.red + 60;
+}
+bool is_ground(Rgba pixel) {
+  return pixel.alpha != 0 && pixel.red > pixel.blue + 40;
+}
+
+Rgba opaque(gauge::bmp::Colour colour) {
+  return {colour.red, colour.green, colour.blue, 255};
+}
+
+// The pixel `radius` from the turning centre at `degrees` clockwise from straight up.
+Rgba pixel_at(const GaugeImage& image, double radius, double degrees) {
+  const double radians = degrees * std::numbers::pi / 180;
+  return image.pixel(static_cast<int>(std::floor(turn_centre_x + radius * std::sin(radians))),
+                     static_cast<int>(std::floor(turn_centre_y - radius * std::cos(radians))));
+}
+
+// A white mark within a pixel or half a degree of the point.
+bool white_near(const GaugeImage& image, double radius, double degrees) {
+  for (double r : {radius - 1, radius, radius + 1})
+    for (double d : {degrees - 0.5, degrees, degrees + 0.5})
+      if (is_white(pixel_at(image, r, d))) return true;
+  return false;
+}
+
+// The first run of rows, top down from `from`, whose pixel passes: its first and last row.
+std::optional<std::pair<int, int>> first_run(const std::function<bool(int)>& row_passes, int from, int to) {
+  for (int y = from; y <= to; ++y) {
+    if (!row_passes(y)) continue;
+    int last = y;
+    while (last < to && row_passes(last + 1)) ++last;
+    return std::pair{y, last};
+  }
+  return std::nullopt;
+}
+
+// The card's white horizon line in a column clear of the miniature aircraft:
+// the middle of its rows, as a coordinate (row 174 alone would give 174.5).
+constexpr int clear_column = 90;
+template <typename Image, typename PixelOf>
+std::optional<double> horizon_line(const Image& image, PixelOf pixel_of) {
+  const auto line = first_run([&](int y) { return is_white(pixel_of(image, clear_column, y)); }, 100, 250);
+  if (!line) return std::nullopt;
+  return (line->first + line->second + 1) / 2.0;
+}
+Rgba drawn_pixel(const GaugeImage& image, int x, int y) {
+  return image.pixel(x, y);
+}
+Rgba bitmap_pixel(const gauge::bmp::IndexedBitmap& image, int x, int y) {
+  return opaque(image.colour_at(x, y));
+}
+
+class AttitudePictureTest : public AttitudeTest {
+ protected:
+  GaugeImage drawn(double bank_token, double pitch_token) {
+    show(bank_token, pitch_token);
+    return renderer.draw_frame(session.last_frame());
+  }
+
+  GaugeRenderer renderer{session.backend()};
+};
+
+// Upright and undisplaced, the card's horizon line lies within a pixel of the
+// line where the ring's sky meets its ground.
+TEST_P(AttitudePictureTest, BothHorizonsMeetAtRest) {
+  const auto ring = read_dib(session.backend().bitmap(0x1400).value());
+  const auto card = read_dib(session.backend().bitmap(0x1200).value());
+  constexpr int ring_column = 171;
+  const auto ring_ground = first_run([&](int y) { return is_ground(bitmap_pixel(ring, ring_column, y)); }, 100, 250);
+  ASSERT_TRUE(ring_ground.has_value());
+  EXPECT_TRUE(is_sky(bitmap_pixel(ring, ring_column, ring_ground->first - 1)));
+  const auto card_line = horizon_line(card, bitmap_pixel);
+  ASSERT_TRUE(card_line.has_value());
+  EXPECT_NEAR(*card_line, ring_ground->first, 1.0);
+}
+
+TEST_P(AttitudePictureTest, PitchMovesOnlyTheCard) {
+  constexpr double pitch = 10;
+  const GaugeImage level = drawn(0, 0);
+  const GaugeImage pitched = drawn(0, pitch);
+  const auto level_line = horizon_line(level, drawn_pixel);
+  const auto pitched_line = horizon_line(pitched, drawn_pixel);
+  ASSERT_TRUE(level_line && pitched_line);
+  EXPECT_NEAR(*pitched_line - *level_line, pitch * card_pixels_per_pitch_unit, 1.0);
+
+  // The ring's marks, between the card's window and the bezel, stay put.
+  for (double degrees = 0; degrees < 360; degrees += 0.5)
+    ASSERT_EQ(pixel_at(pitched, 125, degrees), pixel_at(level, 125, degrees)) << "at " << degrees << " degrees";
+}
+
+// Bank 45 turns the ring's marks and the card's sky and ground by the same 45
+// degrees counter-clockwise (rotation scale -1); unturned they would not match.
+TEST_P(AttitudePictureTest, BankTurnsBothLayersTogether) {
+  constexpr double bank = 45;
+  const GaugeImage level = drawn(0, 0);
+  const GaugeImage banked = drawn(bank, 0);
+
+  int marks = 0, marks_turned = 0, marks_unturned = 0;
+  for (double degrees = -80; degrees <= 100; degrees += 0.5) {
+    if (!is_white(pixel_at(level, 125, degrees))) continue;
+    ++marks;
+    marks_turned += white_near(banked, 125, degrees - bank);
+    marks_unturned += white_near(banked, 125, degrees);
+  }
+  ASSERT_GT(marks, 20);
+  EXPECT_GE(marks_turned, 0.9 * marks);
+  EXPECT_LE(marks_unturned, 0.5 * marks);
+
+  // Sky and ground where both pictures show the face (not the fixed aircraft,
+  // the plate or a white line).
+  auto face_side = [](Rgba pixel) { return is_sky(pixel) ? 1 : is_ground(pixel) ? 2 : 0; };
+  int face = 0, face_turned = 0, compared_unturned = 0, face_unturned = 0;
+  for (double radius = 40; radius <= 95; radius += 5) {
+    for (double degrees = 0; degrees < 360; degrees += 2) {
+      const int before = face_side(pixel_at(level, radius, degrees));
+      if (before == 0) continue;
+      if (const int turned = face_side(pixel_at(banked, radius, degrees - bank)); turned != 0) {
+        ++face;
+        face_turned += turned == before;
+      }
+      if (const int unturned = face_side(pixel_at(banked, radius, degrees)); unturned != 0) {
+        ++compared_unturned;
+        face_unturned += unturned == before;
+      }
+    }
+  }
+  ASSERT_GT(face, 500);
+  EXPECT_GE(face_turned, 0.95 * face);
+  EXPECT_LE(face_unturned, 0.85 * compared_unturned);
+}
+
+INSTANTIATE_TEST_SUITE_P(Builds, AttitudePictureTest, ::testing::ValuesIn(builds_of("Tarvik_Attitude")), build_name);
 
 INSTANTIATE_TEST_SUITE_P(Builds, AttitudeTest, ::testing::ValuesIn(builds_of("Tarvik_Attitude")), build_name);
 
