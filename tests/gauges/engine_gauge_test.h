@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "dib_reader.h"
 #include "gauge_renderer.h"
 #include "gauge_session.h"
 #include "module_builds.h"
@@ -148,6 +149,7 @@ class EngineGaugeTest : public ::testing::TestWithParam<ModuleBuild> {
       }
     }
     for (const Element& element : gauge.elements) EXPECT_EQ(element.image_flags, 0x83u);
+    expect_pictures(dial);
     EXPECT_EQ(gauge.tooltip, dial.tooltip);
     EXPECT_TRUE(gauge.click_areas.empty());
     std::vector<MouseRectType> rect_types;
@@ -200,6 +202,28 @@ class EngineGaugeTest : public ::testing::TestWithParam<ModuleBuild> {
   GaugeSession session{GetParam().path};
 
  private:
+  // The dial is 342 x 338 with a full palette, and every needle shows the
+  // engine RPM indicator's needle picture, pixel for pixel.
+  void expect_pictures(const DialRecords& dial) {
+    const std::optional<std::vector<uint8_t>> background = session.backend().bitmap(dial.background);
+    ASSERT_TRUE(background.has_value());
+    const gauge::bmp::IndexedBitmap face = read_dib(*background);
+    EXPECT_EQ(face.width, 342);
+    EXPECT_EQ(face.height, 338);
+    EXPECT_EQ(face.palette.size(), 256u);
+
+    PanelServices reference_services;
+    const auto reference = load_gauge_module(native_module("Tarvik_EngineRPM"), reference_services);
+    const gauge::bmp::IndexedBitmap common_needle = read_dib(reference->bitmap(0x1900).value());
+    EXPECT_EQ(common_needle.width, 137);
+    EXPECT_EQ(common_needle.height, 23);
+    for (const NeedleRecords& needle : dial.needles) {
+      const std::optional<std::vector<uint8_t>> picture = session.backend().bitmap(needle.bitmap);
+      ASSERT_TRUE(picture.has_value()) << "needle bitmap " << needle.bitmap;
+      EXPECT_EQ(read_dib(*picture), common_needle) << "needle bitmap " << needle.bitmap;
+    }
+  }
+
   // The mean direction, about the pivot, of the light pixels the needles
   // changed within 15 degrees of `near`, on circles between the hub and the
   // numerals, where the needle's shaft is narrow and straight.
