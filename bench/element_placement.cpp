@@ -35,7 +35,7 @@ void place_icon(const Element& element, double value, Placement& placement) {
     placement.note = fmt::format("icon index {} outside its {} pictures: nothing shown", value, count);
     return;
   }
-  placement.bitmap = element.resource + static_cast<int32_t>(std::trunc(value));
+  placement.bitmap = resource_after(element.resource, static_cast<int64_t>(std::trunc(value)));
   placement.picture = placement.bitmap;
 }
 
@@ -61,7 +61,7 @@ const GaugeBitmap* required(int32_t resource, BitmapCache& bitmaps, Placement& p
 void place_moving_image(const Element& element, std::span<const double> values, BitmapCache& bitmaps,
                         Placement& placement) {
   const GaugeBitmap* strip = required(element.resource, bitmaps, placement);
-  const GaugeBitmap* window = required(element.resource + 1, bitmaps, placement);
+  const GaugeBitmap* window = required(resource_after(element.resource, 1), bitmaps, placement);
   if (strip == nullptr || window == nullptr) return;
   const auto& ranges = element.moving;
   auto x = moving_offset(values[0], ranges.min_x, ranges.max_x, window->width, strip->width);
@@ -118,7 +118,8 @@ Placement place_element(const Element& element, const ElementValues* values, Bit
       place_moving_image(element, axes, bitmaps, placement);
       break;
     case ElementKind::sprite:
-      if (required(element.resource + 1, bitmaps, placement) != nullptr) place_sprite(element, axes, placement);
+      if (required(resource_after(element.resource, 1), bitmaps, placement) != nullptr)
+        place_sprite(element, axes, placement);
       break;
     case ElementKind::string:
       placement.text = values->state.text.value_or("");

@@ -46,6 +46,13 @@ struct Placement {
   std::string note;  // why the element is not drawn as its kind asks; empty when it is
 };
 
+// The resource `steps` numbers after `resource`: an icon's further pictures,
+// the mask of a moving image or sprite (one after). Numbers wrap rather than
+// overflow; a number no module has simply finds no bitmap.
+inline int32_t resource_after(int32_t resource, int64_t steps) {
+  return static_cast<int32_t>(static_cast<uint32_t>(resource) + static_cast<uint32_t>(steps));
+}
+
 // `values` is null before the first frame.
 Placement place_element(const Element& element, const ElementValues* values, BitmapCache& bitmaps);
 

@@ -148,11 +148,12 @@ GaugeImage GaugeRenderer::draw(std::span<const Placement> placements) {
         cairo_matrix_t to_canvas;
         cairo_matrix_init_translate(&to_canvas, element.position.x + placement.shift_x,
                                     element.position.y + placement.shift_y);
-        paint_through_mask(canvas, bitmap(placement.bitmap), to_canvas, bitmap(element.resource + 1), element.position);
+        paint_through_mask(canvas, bitmap(placement.bitmap), to_canvas, bitmap(resource_after(element.resource, 1)),
+                           element.position);
         break;
       }
       case ElementKind::sprite: {
-        const GaugeBitmap& mask = bitmap(element.resource + 1);
+        const GaugeBitmap& mask = bitmap(resource_after(element.resource, 1));
         paint_through_mask(canvas, bitmap(placement.bitmap), sprite_matrix(element, placement, mask), mask,
                            element.position);
         break;

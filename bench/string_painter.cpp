@@ -2,6 +2,7 @@
 
 #include <pango/pangocairo.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -12,6 +13,8 @@ namespace {
 
 constexpr const char* substitute_face = "DejaVu Sans Condensed Bold";
 constexpr double text_height_per_box_height = 0.5625;
+// Far above any box a gauge gives; keeps pango's fixed-point sizes in range.
+constexpr double largest_text_height = 512;
 
 struct LayoutRelease {
   void operator()(PangoLayout* layout) const { g_object_unref(layout); }
@@ -31,7 +34,8 @@ void paint_string(cairo_t* context, const Element& element, std::string_view tex
 
   std::unique_ptr<PangoLayout, LayoutRelease> layout(pango_cairo_create_layout(context));
   std::unique_ptr<PangoFontDescription, FontRelease> font(pango_font_description_from_string(substitute_face));
-  pango_font_description_set_absolute_size(font.get(), box_height * text_height_per_box_height * PANGO_SCALE);
+  const double text_height = std::min(box_height * text_height_per_box_height, largest_text_height);
+  pango_font_description_set_absolute_size(font.get(), text_height * PANGO_SCALE);
   pango_layout_set_font_description(layout.get(), font.get());
   const std::string utf8 = latin1_to_utf8(text);
   pango_layout_set_text(layout.get(), utf8.data(), static_cast<int>(utf8.size()));

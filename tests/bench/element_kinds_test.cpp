@@ -51,6 +51,16 @@ TEST(IconRendering, ShowsThePictureOfTheIndexTruncatedTowardZero) {
   }
 }
 
+TEST(IconRendering, AnIndexBeyondEveryResourceNumberFindsNoPicture) {
+  IconGauge gauge;
+  gauge.description.elements[gauge.icon].icon.icon_count = 0xFFFFFFFF;
+  auto renderer = gauge.renderer();
+  const auto placements = renderer.place(frame_with(gauge, gauge.icon, {4e9}));
+  EXPECT_FALSE(placements[gauge.icon].drawn);
+  EXPECT_NE(placements[gauge.icon].note, "");
+  EXPECT_TRUE(renderer.draw(placements).pixel(10, 10) == face);
+}
+
 // A 100 x 32 box at (0, 4) with red text, as an annunciator light.
 struct StringGauge : FixtureGauge {
   size_t light;
