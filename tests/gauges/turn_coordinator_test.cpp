@@ -2,9 +2,12 @@
 // to ±127 and ±1200, with no power gate; the glass tube always shows picture 0.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
+#include "gauge_renderer.h"
 #include "gauge_session.h"
 #include "module_builds.h"
 
@@ -136,6 +139,100 @@ TEST_P(TurnCoordinatorTest, RefreshesItsSixTokensInOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, TurnCoordinatorTest, ::testing::ValuesIn(builds_of("Tarvik_TurnCoordinator")),
+                         build_name);
+
+// Where the pixels of one element of the drawn gauge lie: those that change
+// when it is left out.
+struct Extent {
+  double left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
+  int count = 0;
+  // Of the box round them: a wire over the ball hides some of its pixels.
+  double middle_x() const { return (left + right + 1) / 2; }
+};
+
+class TurnCoordinatorPictureTest : public TurnCoordinatorTest {
+ protected:
+  Extent drawn_extent(size_t element) {
+    std::vector<Placement> placements = renderer.place(session.last_frame());
+    const GaugeImage with = renderer.draw(placements);
+    placements.at(element).drawn = false;
+    const GaugeImage without = renderer.draw(placements);
+    Extent extent;
+    for (int y = 0; y < with.height(); ++y) {
+      for (int x = 0; x < with.width(); ++x) {
+        if (with.pixel(x, y) == without.pixel(x, y)) continue;
+        extent.left = std::min<double>(extent.left, x);
+        extent.right = std::max<double>(extent.right, x);
+        extent.top = std::min<double>(extent.top, y);
+        extent.bottom = std::max<double>(extent.bottom, y);
+        ++extent.count;
+      }
+    }
+    return extent;
+  }
+
+  // The light reference wires of the glass tube along a row, seen without the
+  // ball: the centre of each run of light pixels across the tube's middle.
+  std::vector<double> wire_centres(int row) {
+    std::vector<Placement> placements = renderer.place(session.last_frame());
+    placements.at(ball).drawn = false;
+    const GaugeImage drawn = renderer.draw(placements);
+    std::vector<double> centres;
+    int run_start = -1;
+    for (int x = 130; x <= 220; ++x) {
+      const Rgba pixel = drawn.pixel(x, row);
+      const bool light = pixel.red > 150 && pixel.green > 150 && pixel.blue > 150;
+      if (light && run_start < 0) run_start = x;
+      if (!light && run_start >= 0) {
+        centres.push_back((run_start + x) / 2.0);
+        run_start = -1;
+      }
+    }
+    return centres;
+  }
+
+  GaugeRenderer renderer{session.backend()};
+};
+
+// At rest the ball hangs straight below its pivot at the top of the bitmap,
+// in the inclinometer window and between the tube's two wires.
+TEST_P(TurnCoordinatorPictureTest, BallHangsBetweenTheWiresAtRest) {
+  show(0, 0);
+  const Extent ball_pixels = drawn_extent(ball);
+  ASSERT_GT(ball_pixels.count, 500);
+  EXPECT_NEAR(ball_pixels.middle_x(), 175.5, 1.0);
+  EXPECT_GE(ball_pixels.top, 264);
+  EXPECT_LE(ball_pixels.bottom, 316);
+
+  const std::vector<double> wires = wire_centres(290);
+  ASSERT_EQ(wires.size(), 2u);
+  EXPECT_LT(wires[0], ball_pixels.middle_x());
+  EXPECT_GT(wires[1], ball_pixels.middle_x());
+}
+
+// At either end of its travel the ball stays inside the window, x 80 to 279.
+TEST_P(TurnCoordinatorPictureTest, BallStaysInTheWindowAtBothEnds) {
+  for (double position : {127.0, -127.0, 1000.0}) {
+    show(position, 0);
+    const Extent ball_pixels = drawn_extent(ball);
+    ASSERT_GT(ball_pixels.count, 500) << "ball at " << position;
+    EXPECT_GE(ball_pixels.left, 74) << "ball at " << position;
+    EXPECT_LE(ball_pixels.right, 284) << "ball at " << position;
+    EXPECT_EQ(ball_pixels.middle_x() > 175.5, position > 0) << "ball at " << position;
+  }
+}
+
+// With no turn the needle stands straight up, its tip under the index.
+TEST_P(TurnCoordinatorPictureTest, TurnNeedlePointsAtTheIndexAtRest) {
+  show(0, 0);
+  const Extent needle_pixels = drawn_extent(turn_needle);
+  ASSERT_GT(needle_pixels.count, 200);
+  EXPECT_NEAR(needle_pixels.middle_x(), 175.5, 1.0);
+  EXPECT_GE(needle_pixels.top, 123);  // the index's lowest row
+  EXPECT_LE(needle_pixels.top, 130);
+}
+
+INSTANTIATE_TEST_SUITE_P(Builds, TurnCoordinatorPictureTest, ::testing::ValuesIn(builds_of("Tarvik_TurnCoordinator")),
                          build_name);
 
 }  // namespace
