@@ -126,10 +126,8 @@ Placement place_element(const Element& element, const ElementValues* values, Bit
       break;
   }
   if (placement.drawn && element.kind != ElementKind::string) required(placement.bitmap, bitmaps, placement);
-  if (placement.image_flags & hidden_bit) {
-    placement.drawn = false;
-    placement.picture.reset();
-  }
+  if (placement.image_flags & hidden_bit) placement.drawn = false;
+  if (!placement.drawn) placement.picture.reset();
   return placement;
 }
 
