@@ -47,12 +47,13 @@ void paint_cht_egt_dial(cairo_t* cr) {
   paint_scale(cr, cht_scale);
   paint_scale(cr, egt_scale);
   paint_centre_mark(cr, pivot);
-  paint_legends(cr, {{"°C", {pivot.x - 32, pivot.y + 22}, colours::legend_blue},
-                     {"x10", {pivot.x - 32, pivot.y + 42}, colours::legend_blue},
-                     {"CHT", {pivot.x - 32, pivot.y + 64}},
-                     {"EGT", {pivot.x + 32, pivot.y - 64}},
-                     {"°C", {pivot.x + 32, pivot.y - 42}, colours::legend_blue},
-                     {"x100", {pivot.x + 32, pivot.y - 22}, colours::legend_blue}});
+  // Each column inside its scale's end, clear of its needle at rest and at full scale.
+  paint_legends(cr, {{"°C", {pivot.x - 47, pivot.y - 17}, colours::legend_blue},
+                     {"x10", {pivot.x - 47, pivot.y + 3}, colours::legend_blue},
+                     {"CHT", {pivot.x - 47, pivot.y + 25}},
+                     {"EGT", {pivot.x + 47, pivot.y - 45}},
+                     {"°C", {pivot.x + 47, pivot.y - 25}, colours::legend_blue},
+                     {"x100", {pivot.x + 47, pivot.y - 5}, colours::legend_blue}});
 }
 
 const artwork::Registration registration{GAUGE_ARTWORK_DIRECTORY,

@@ -44,8 +44,9 @@ void paint_manifold_pressure_dial(cairo_t* cr) {
   paint_scale(cr, manifold_pressure_scale);
   paint_scale(cr, turbo_scale);
   paint_centre_mark(cr, pivot);
-  paint_legends(cr, {{"MAN PR", {pivot.x - 24, pivot.y - 52}},
-                     {"INHG", {pivot.x - 24, pivot.y - 31}, colours::legend_blue},
+  // Between the needles at full scale, and right of the turbo needle at rest.
+  paint_legends(cr, {{"MAN PR", {pivot.x + 2, pivot.y - 73}},
+                     {"INHG", {pivot.x + 2, pivot.y - 52}, colours::legend_blue},
                      {"% x10", {pivot.x + 20, pivot.y + 48}, colours::legend_blue},
                      {"TURBO", {pivot.x + 20, pivot.y + 70}}});
 }

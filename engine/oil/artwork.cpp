@@ -51,8 +51,9 @@ void paint_oil_dial(cairo_t* cr) {
   paint_scale(cr, pressure_scale);
   paint_scale(cr, temperature_scale);
   paint_centre_mark(cr, {pivot.x, pivot.y - 3});
-  paint_legends(cr, {{"PSI", {pivot.x - 50, pivot.y + 40}, colours::legend_blue},
-                     {"x10", {pivot.x - 50, pivot.y + 60}, colours::legend_blue},
+  // The legends keep clear of the needles at rest.
+  paint_legends(cr, {{"PSI", {pivot.x - 59, pivot.y + 1}, colours::legend_blue},
+                     {"x10", {pivot.x - 59, pivot.y + 21}, colours::legend_blue},
                      {"°C", {pivot.x + 50, pivot.y + 48}, colours::legend_blue},
                      {"OIL", {pivot.x, pivot.y + 100}, colours::marking, 20}});
 }
