@@ -1,7 +1,8 @@
 // A 32-bit x86 processor (unicorn) with a memory of its own, in which the
 // bench runs a shipped module's code. No host code runs inside it: a call that
-// leaves the module for one of the trap addresses stops the processor and is
-// answered by the host's TrapHandler, which then lets the module go on.
+// leaves the module for one of the trap addresses (each holds a `ret`) is seen
+// by the processor's instruction hook and answered by the host's TrapHandler
+// before that `ret` takes the module back.
 //
 // The top of the address space belongs to the bench: its data (panel table,
 // text buffers) from `reserved_begin`, the trap addresses, and the stack. A
@@ -14,6 +15,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "module_memory.h"
 
@@ -33,7 +35,7 @@ inline constexpr uint32_t page_size = 0x1000;
 inline constexpr uint32_t reserved_begin = 0xE0000000;  // module images lie below
 inline constexpr uint32_t host_data_begin = reserved_begin;
 inline constexpr uint32_t host_data_size = 0x100000;
-inline constexpr uint32_t trap_begin = 0xEF000000;  // never mapped: executing here traps
+inline constexpr uint32_t trap_begin = 0xEF000000;  // calling here traps to the host
 inline constexpr uint32_t trap_count = 0x1000;
 inline constexpr uint32_t return_trap = trap_begin;  // where the outermost call returns to
 inline constexpr uint32_t stack_begin = 0xF0000000;
@@ -96,13 +98,29 @@ class X86Machine : public ModuleMemory {
  struct Stop;  // why the processor stopped, noted by its hooks
 
  private:
+  static void on_instruction(uc_struct* uc, uint64_t address, uint32_t size, void* data);
   void run(uint32_t from, TrapHandler& traps);
+  void answer_trap(uint32_t trap);
   [[noreturn]] void fail(int error) const;
   uint32_t register_value(int reg) const;
   void set_register(int reg, uint32_t value);
   std::optional<double> x87_top() const;
 
+  // Memory mapped from the bench's own buffers: the bench reads and writes it
+  // directly, sparing unicorn's check for changed code on every write, which
+  // would otherwise cost more than the module's own instructions. Pages
+  // holding code are still written through unicorn, so that it sees the change.
+  struct Region {
+    uint32_t begin = 0;
+    uint32_t size = 0;
+    std::unique_ptr<uint8_t, void (*)(void*)> bytes{nullptr, nullptr};
+    std::vector<bool> executable_pages;
+  };
+  Region* region_of(uint64_t address, size_t size);
+  const Region* region_of(uint64_t address, size_t size) const;
+
   uc_struct* uc_ = nullptr;
+  std::vector<Region> regions_;
   std::unique_ptr<Stop> stop_;
   uint64_t instructions_executed_ = 0;
   uint64_t call_budget_ = 0;
