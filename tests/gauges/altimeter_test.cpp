@@ -142,11 +142,19 @@ TEST_P(AltimeterTest, RecordsDescribeDialDrumAndNeedles) {
     EXPECT_EQ(needle.needle.calibration[1].point, (Point{176, 35})) << "element " << element;
     EXPECT_EQ(needle.needle.calibration[1].value, full_turn) << "element " << element;
   }
-  for (const auto& element : gauge.elements) EXPECT_EQ(element.image_flags, 0x83u);
+  for (const auto& element : gauge.elements) {
+    EXPECT_EQ(element.image_flags, 0x83u);
+    EXPECT_EQ(element.failure_entries, 0u);
+    EXPECT_TRUE(element.has_gauge_header);
+  }
+  EXPECT_EQ(moving.callbacks, (std::vector<bool>{true, true}));
 
   EXPECT_EQ(gauge.tooltip, "Altimeter");
+  std::vector<MouseRectType> rect_types;
+  for (const MouseRect& rect : gauge.mouse_rects) rect_types.push_back(rect.type);
+  EXPECT_EQ(rect_types, (std::vector<MouseRectType>{MouseRectType::parent, MouseRectType::tooltip, MouseRectType::child,
+                                                    MouseRectType::end_parent, MouseRectType::end_list}));
   ASSERT_EQ(gauge.mouse_rects.size(), 5u);
-  EXPECT_EQ(gauge.mouse_rects[2].type, MouseRectType::child);
   EXPECT_EQ(gauge.mouse_rects[2].event_id, 0u);
   ASSERT_EQ(gauge.click_areas.size(), 1u);
   EXPECT_EQ(gauge.click_areas[0].box, (Box{27, 265, 57, 58}));

@@ -104,8 +104,16 @@ TEST_P(AttitudeTest, RecordsDescribeTheTwoLayers) {
       EXPECT_EQ(source->token, 0u) << "element " << element;
     EXPECT_EQ(sprite.callbacks, (std::vector<bool>{true, true, true})) << "element " << element;
   }
+  for (const auto& element : gauge.elements) {
+    EXPECT_EQ(element.image_flags, 0x83u);
+    EXPECT_EQ(element.failure_entries, 0u);
+    EXPECT_TRUE(element.has_gauge_header);
+  }
   EXPECT_EQ(gauge.tooltip, "Attitude");
-  EXPECT_TRUE(gauge.click_areas.empty());
+  std::vector<MouseRectType> rect_types;
+  for (const MouseRect& rect : gauge.mouse_rects) rect_types.push_back(rect.type);
+  EXPECT_EQ(rect_types, (std::vector<MouseRectType>{MouseRectType::parent, MouseRectType::tooltip,
+                                                    MouseRectType::end_parent, MouseRectType::end_list}));
 }
 
 TEST_P(AttitudeTest, RefreshesBankThenPitch) {

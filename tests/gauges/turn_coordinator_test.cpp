@@ -127,9 +127,16 @@ TEST_P(TurnCoordinatorTest, RecordsDescribeBallTubeAndNeedle) {
       EXPECT_EQ(needle.needle.calibration[entry].value, table[entry].second) << "element " << element;
     }
   }
-  for (const auto& element : gauge.elements) EXPECT_EQ(element.image_flags, 0x83u);
+  for (const auto& element : gauge.elements) {
+    EXPECT_EQ(element.image_flags, 0x83u);
+    EXPECT_EQ(element.failure_entries, 0u);
+    EXPECT_TRUE(element.has_gauge_header);
+  }
   EXPECT_EQ(gauge.tooltip, "Turn Coordinator");
-  EXPECT_TRUE(gauge.click_areas.empty());
+  std::vector<MouseRectType> rect_types;
+  for (const MouseRect& rect : gauge.mouse_rects) rect_types.push_back(rect.type);
+  EXPECT_EQ(rect_types, (std::vector<MouseRectType>{MouseRectType::parent, MouseRectType::tooltip,
+                                                    MouseRectType::end_parent, MouseRectType::end_list}));
 }
 
 TEST_P(TurnCoordinatorTest, RefreshesItsSixTokensInOrder) {
