@@ -92,7 +92,7 @@ FLOAT64 show_light(ELEMENT_STRING* light, bool shown, const char* label, uint32_
 }
 
 // The eight lights that follow their condition at once print their first
-// source variable, narrowed to single precision as the panel has always shown it.
+// source variable, narrowed to single precision first.
 FLOAT64 show_warning(ELEMENT_STRING* light, bool shown, const char* label, uint32_t spaces) {
   const FLOAT64 number = static_cast<FLOAT32>(light->source_var[0].value);
   return show_light(light, shown, label, spaces, number);

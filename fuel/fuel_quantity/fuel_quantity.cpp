@@ -52,6 +52,8 @@ constinit NONLINEARITY rear_fuel_calibration[] = {
     {.point = {200, 301}, .value = 0},
 };
 
+namespace {
+
 constexpr ELEMENT_NEEDLE fuel_needle(int32_t bitmap, NONLINEARITY (&calibration)[4], NEEDLE_CALLBACK callback,
                                      ELEMENT_HEADER** next) {
   return ELEMENT_NEEDLE{
@@ -68,6 +70,8 @@ constexpr ELEMENT_NEEDLE fuel_needle(int32_t bitmap, NONLINEARITY (&calibration)
       .callback = callback,
   };
 }
+
+}  // namespace
 
 constinit ELEMENT_NEEDLE rear_needle = fuel_needle(rear_needle_bitmap, rear_fuel_calibration, rear_fuel_value, nullptr);
 constinit ELEMENT_HEADER* front_needle_next[] = {&rear_needle.header, nullptr};
