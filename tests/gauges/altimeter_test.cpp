@@ -168,6 +168,29 @@ TEST_P(AltimeterTest, RefreshesItsFiveTokensInOrder) {
   EXPECT_EQ(session.services().lookups(), (std::vector<uint32_t>{0x4A, 0x4B, 0x4C, 0x301, 0x6D}));
 }
 
+// Every bitmap the records name, and the masks beside them, at its size and palette.
+TEST_P(AltimeterTest, BitmapsHaveTheirSizesAndPalettes) {
+  struct Picture {
+    int32_t resource;
+    int width, height;
+    size_t colours;
+  };
+  for (auto [resource, width, height, colours] :
+       {Picture{0x1500, 342, 338, 256}, Picture{0x1900, 42, 862, 256}, Picture{0x1901, 42, 42, 2},
+        Picture{0x1400, 118, 22, 256}, Picture{0x1200, 137, 23, 256}}) {
+    const std::optional<std::vector<uint8_t>> bytes = session.backend().bitmap(resource);
+    ASSERT_TRUE(bytes.has_value()) << "bitmap " << resource;
+    const gauge::bmp::IndexedBitmap picture = read_dib(*bytes);
+    EXPECT_EQ(picture.width, width) << "bitmap " << resource;
+    EXPECT_EQ(picture.height, height) << "bitmap " << resource;
+    EXPECT_EQ(picture.palette.size(), colours) << "bitmap " << resource;
+  }
+
+  // The long needle is the common needle, pixel for pixel.
+  GaugeSession airspeed_gauge{GetParam().path.parent_path() / "Tarvon_Airspeed.gau"};
+  EXPECT_EQ(session.backend().bitmap(0x1200), airspeed_gauge.backend().bitmap(0x1200));
+}
+
 // Numerals every 36 degrees: the long needle passes one per 100, the short one per 1000.
 TEST_P(AltimeterTest, NeedlesStandOnTheNumerals) {
   expect_needle_on_marks(long_needle, altitude, {{0, 0}, {100, 36}, {500, 180}, {900, 324}});

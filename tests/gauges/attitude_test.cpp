@@ -116,6 +116,25 @@ TEST_P(AttitudeTest, RecordsDescribeTheTwoLayers) {
                                                     MouseRectType::end_parent, MouseRectType::end_list}));
 }
 
+// Every bitmap the records name, and the masks beside them, at its size and palette.
+TEST_P(AttitudeTest, BitmapsHaveTheirSizesAndPalettes) {
+  struct Picture {
+    int32_t resource;
+    int width, height;
+    size_t colours;
+  };
+  for (auto [resource, width, height, colours] :
+       {Picture{0x100, 342, 338, 2}, Picture{0x1400, 342, 338, 256}, Picture{0x1401, 342, 338, 256},
+        Picture{0x1200, 342, 338, 256}, Picture{0x1201, 342, 338, 2}}) {
+    const std::optional<std::vector<uint8_t>> bytes = session.backend().bitmap(resource);
+    ASSERT_TRUE(bytes.has_value()) << "bitmap " << resource;
+    const gauge::bmp::IndexedBitmap picture = read_dib(*bytes);
+    EXPECT_EQ(picture.width, width) << "bitmap " << resource;
+    EXPECT_EQ(picture.height, height) << "bitmap " << resource;
+    EXPECT_EQ(picture.palette.size(), colours) << "bitmap " << resource;
+  }
+}
+
 TEST_P(AttitudeTest, RefreshesBankThenPitch) {
   session.services().clear_lookups();
   session.run_frames(1);

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
+#include "dib_reader.h"
 #include "gauge_renderer.h"
 #include "gauge_session.h"
 #include "module_builds.h"
@@ -137,6 +139,30 @@ TEST_P(TurnCoordinatorTest, RecordsDescribeBallTubeAndNeedle) {
   for (const MouseRect& rect : gauge.mouse_rects) rect_types.push_back(rect.type);
   EXPECT_EQ(rect_types, (std::vector<MouseRectType>{MouseRectType::parent, MouseRectType::tooltip,
                                                     MouseRectType::end_parent, MouseRectType::end_list}));
+}
+
+// Every bitmap the records name, and the masks beside them, at its size and palette.
+TEST_P(TurnCoordinatorTest, BitmapsHaveTheirSizesAndPalettes) {
+  struct Picture {
+    int32_t resource;
+    int width, height;
+    size_t colours;
+  };
+  for (auto [resource, width, height, colours] :
+       {Picture{0x1900, 342, 400, 256}, Picture{0x1600, 315, 40, 256}, Picture{0x1700, 217, 83, 255},
+        Picture{0x1701, 3, 3, 255}, Picture{0x1800, 130, 29, 229}}) {
+    const std::optional<std::vector<uint8_t>> bytes = session.backend().bitmap(resource);
+    ASSERT_TRUE(bytes.has_value()) << "bitmap " << resource;
+    const gauge::bmp::IndexedBitmap picture = read_dib(*bytes);
+    EXPECT_EQ(picture.width, width) << "bitmap " << resource;
+    EXPECT_EQ(picture.height, height) << "bitmap " << resource;
+    EXPECT_EQ(picture.palette.size(), colours) << "bitmap " << resource;
+  }
+
+  // The tube's second picture shows nothing.
+  const gauge::bmp::IndexedBitmap nothing = read_dib(session.backend().bitmap(0x1701).value());
+  for (int y = 0; y < nothing.height; ++y)
+    for (int x = 0; x < nothing.width; ++x) EXPECT_EQ(nothing.colour_at(x, y), gauge::bmp::transparent);
 }
 
 TEST_P(TurnCoordinatorTest, RefreshesItsSixTokensInOrder) {
