@@ -49,6 +49,9 @@ void fill_area(cairo_t* cr, const Area& area, Colour colour) {
 }
 
 void paint_window(cairo_t* cr) {
+  // Hard edges: blended with the transparent black around them, the bezel's
+  // rim would fall below its darkest grey.
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
   // Outer bezel, light at the upper left and dark at the lower right.
   rounded_rectangle(cr, 0.5, 0.5, width - 1, height - 1, corner_radius);
   set_linear(cr, 0, 0, width * 0.3, height * 1.2, bezel_light, bezel_dark);
