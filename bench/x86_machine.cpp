@@ -187,6 +187,7 @@ const X86Machine::Region* X86Machine::region_of(uint64_t address, size_t size) c
 }
 
 bool X86Machine::read(uint64_t address, void* out, size_t size) const {
+  if (size == 0) return true;
   if (const Region* region = region_of(address, size)) {
     std::memcpy(out, region->bytes.get() + (address - region->begin), size);
     return true;
@@ -196,6 +197,7 @@ bool X86Machine::read(uint64_t address, void* out, size_t size) const {
 }
 
 bool X86Machine::write(uint64_t address, const void* data, size_t size) {
+  if (size == 0) return true;
   Region* region = region_of(address, size);
   if (region == nullptr) {
     if (address > UINT32_MAX || size > UINT32_MAX - address + 1) return false;
