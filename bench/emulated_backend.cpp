@@ -93,15 +93,16 @@ class EmulatedBackend : public GaugeBackend {
     const CallResult result = invoke(callbacks[axis], arguments, what);
     check_text_buffer(element);
     if (!result.st0) {
-      throw ModuleError(fmt::format("module {}: {} at 0x{:08x} returned no value on the x87 stack", name_, what,
-                                    callbacks[axis]));
+      throw ModuleError(
+          fmt::format("module {}: {} at 0x{:08x} returned no value on the x87 stack", name_, what, callbacks[axis]));
     }
     return *result.st0;
   }
 
   int32_t call_mouse(size_t rect_index, Point point, uint32_t mouse_flags) override {
     const uint64_t address = records_.mouse_callbacks.at(rect_index);
-    if (address == 0) throw ModuleError(fmt::format("module {}: mouse rectangle {} has no callback", name_, rect_index + 1));
+    if (address == 0)
+      throw ModuleError(fmt::format("module {}: mouse rectangle {} has no callback", name_, rect_index + 1));
     const int32_t pixel[] = {point.x, point.y};
     machine_.write(click_point_, pixel, sizeof pixel);
     const uint32_t arguments[] = {click_point_, mouse_flags};
@@ -176,8 +177,8 @@ std::unique_ptr<GaugeBackend> load_emulated_module(const std::filesystem::path& 
   try {
     return std::make_unique<EmulatedBackend>(module, services);
   } catch (const MachineFault& fault) {
-    throw ModuleError(fmt::format("module {}: cannot be placed in the emulator: {}", module.stem().string(),
-                                  fault.what()));
+    throw ModuleError(
+        fmt::format("module {}: cannot be placed in the emulator: {}", module.stem().string(), fault.what()));
   }
 }
 

@@ -28,8 +28,12 @@ enum class HostCall : uint32_t {
 constexpr uint32_t panel_slots = 64;
 static_assert(4 * (static_cast<uint32_t>(HostCall::first_panel_slot) + panel_slots) < x86::trap_count);
 
-constexpr uint32_t trap_of(HostCall call) { return x86::trap_begin + 4 * static_cast<uint32_t>(call); }
-constexpr uint32_t panel_slot_trap(uint32_t slot) { return trap_of(HostCall::first_panel_slot) + 4 * slot; }
+constexpr uint32_t trap_of(HostCall call) {
+  return x86::trap_begin + 4 * static_cast<uint32_t>(call);
+}
+constexpr uint32_t panel_slot_trap(uint32_t slot) {
+  return trap_of(HostCall::first_panel_slot) + 4 * slot;
+}
 
 // What LoadLibraryA and GetModuleHandleA hand the module for "GaugeSound":
 // an address of the bench's that holds nothing, so that no module can use it

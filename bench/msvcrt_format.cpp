@@ -51,7 +51,8 @@ size_t read_number(std::string_view format, size_t& at) {
   size_t number = 0;
   while (at < format.size() && format[at] >= '0' && format[at] <= '9') {
     number = number * 10 + static_cast<size_t>(format[at++] - '0');
-    if (number > max_field) throw MachineFault(fmt::format("_snprintf's format \"{}\" asks for a field wider than {}", format, max_field));
+    if (number > max_field)
+      throw MachineFault(fmt::format("_snprintf's format \"{}\" asks for a field wider than {}", format, max_field));
   }
   return number;
 }
@@ -82,7 +83,8 @@ std::string format_varargs(const X86Machine& machine, const std::string& format,
       ++at;
       precision = read_number(format, at);
     }
-    if (at == format.size()) throw MachineFault(fmt::format("_snprintf's format \"{}\" ends inside a conversion", format));
+    if (at == format.size())
+      throw MachineFault(fmt::format("_snprintf's format \"{}\" ends inside a conversion", format));
     const char conversion = format[at++];
     // The host's printf has the same meaning for every conversion accepted here.
     std::string specification = format.substr(start, at - start);
@@ -115,9 +117,10 @@ std::string format_varargs(const X86Machine& machine, const std::string& format,
         break;
       }
       default:
-        throw MachineFault(fmt::format("_snprintf's format \"{}\" uses the conversion \"{}\", which the bench does not "
-                                       "provide (it provides %d %i %u %x %X %c %s %f and %%)",
-                                       format, format.substr(start, at - start)));
+        throw MachineFault(
+            fmt::format("_snprintf's format \"{}\" uses the conversion \"{}\", which the bench does not "
+                        "provide (it provides %d %i %u %x %X %c %s %f and %%)",
+                        format, format.substr(start, at - start)));
     }
   }
   return out;
@@ -129,13 +132,15 @@ int32_t emulated_snprintf(X86Machine& machine, uint32_t stack_pointer) {
   const auto format_address = machine.read_u32(stack_pointer + 12);
   if (!buffer || !count || !format_address) throw MachineFault("_snprintf was called with an unreadable stack");
   const auto format = machine.read_string(*format_address, max_format);
-  if (!format) throw MachineFault(fmt::format("_snprintf's format at 0x{:08x} is not a readable string", *format_address));
+  if (!format)
+    throw MachineFault(fmt::format("_snprintf's format at 0x{:08x} is not a readable string", *format_address));
   const std::string text = format_varargs(machine, *format, stack_pointer + 16);
 
   const bool fits = text.size() < *count;
   const size_t written = fits ? text.size() + 1 : *count;  // with the NUL only when it fits
   if (written > 0 && !machine.write(*buffer, text.c_str(), written)) {
-    throw MachineFault(fmt::format("_snprintf wrote {} bytes to 0x{:08x}, outside the module's memory", written, *buffer));
+    throw MachineFault(
+        fmt::format("_snprintf wrote {} bytes to 0x{:08x}, outside the module's memory", written, *buffer));
   }
   if (text.size() > *count) return -1;
   return static_cast<int32_t>(text.size());

@@ -1,9 +1,9 @@
 #include "pe_image.h"
 
-#include <LIEF/PE.hpp>
-#include <LIEF/logging.hpp>
 #include <fmt/format.h>
 
+#include <LIEF/PE.hpp>
+#include <LIEF/logging.hpp>
 #include <fstream>
 #include <iterator>
 
@@ -41,7 +41,9 @@ class ImageReader {
   }
 
  private:
-  [[noreturn]] void fail(const std::string& what) const { throw ModuleError(fmt::format("module {}: {}", module_, what)); }
+  [[noreturn]] void fail(const std::string& what) const {
+    throw ModuleError(fmt::format("module {}: {}", module_, what));
+  }
 
   void check_inside(uint64_t rva, uint64_t size, const std::string& what) const {
     if (rva > image_.image_size || size > image_.image_size - rva) {

@@ -29,14 +29,14 @@ struct PeImport {
 struct PeImage {
   uint32_t image_base = 0;
   uint32_t image_size = 0;
-  uint32_t entry_rva = 0;  // 0 when the module has no entry point
+  uint32_t entry_rva = 0;              // 0 when the module has no entry point
   bool pages_follow_sections = false;  // sections are page-aligned, so each can have its own protection
   std::vector<uint8_t> headers;
   std::vector<PeSection> sections;
   bool has_relocations = false;
   std::vector<uint32_t> relocations;  // RVAs of 32-bit absolute addresses
   std::vector<PeImport> imports;
-  std::map<std::string, uint32_t> exports;  // name to RVA
+  std::map<std::string, uint32_t> exports;          // name to RVA
   std::map<int32_t, std::vector<uint8_t>> bitmaps;  // resource number to device-independent bitmap
 };
 

@@ -11,7 +11,9 @@ namespace {
 constexpr uint32_t fallback_base = 0x10000000;
 constexpr uint32_t lowest_base = 0x10000;  // the first 64 KiB stay unmapped, so null pointers fault
 
-uint32_t round_to_pages(uint32_t size) { return (size + x86::page_size - 1) & ~(x86::page_size - 1); }
+uint32_t round_to_pages(uint32_t size) {
+  return (size + x86::page_size - 1) & ~(x86::page_size - 1);
+}
 
 bool fits_below_reserved(uint32_t base, uint32_t size) {
   return base >= lowest_base && base < x86::reserved_begin && size <= x86::reserved_begin - base;
@@ -26,15 +28,18 @@ Access section_access(const PeSection& section) {
 
 LoadedImage load_pe_image(const PeImage& image, X86Machine& machine, const EmulatedHost& host,
                           const std::string& module_name) {
-  const auto fail = [&](const std::string& what) { return ModuleError(fmt::format("module {}: {}", module_name, what)); };
+  const auto fail = [&](const std::string& what) {
+    return ModuleError(fmt::format("module {}: {}", module_name, what));
+  };
   const uint32_t size = round_to_pages(image.image_size);
   LoadedImage loaded;
   loaded.base = image.image_base;
   if (!fits_below_reserved(loaded.base, size)) {
     if (!image.has_relocations) {
-      throw fail(fmt::format("must be loaded at 0x{:08x}, where the bench cannot place it, and has no base "
-                             "relocations to move it",
-                             image.image_base));
+      throw fail(
+          fmt::format("must be loaded at 0x{:08x}, where the bench cannot place it, and has no base "
+                      "relocations to move it",
+                      image.image_base));
     }
     loaded.base = fallback_base;
   }

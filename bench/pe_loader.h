@@ -16,7 +16,7 @@ namespace bench {
 
 struct LoadedImage {
   uint32_t base = 0;
-  uint32_t entry_point = 0;  // 0 when the module has none
+  uint32_t entry_point = 0;                 // 0 when the module has none
   std::map<std::string, uint32_t> exports;  // name to address
 };
 

@@ -145,12 +145,16 @@ X86Machine::X86Machine() : stop_(std::make_unique<Stop>()) {
   write(x86::trap_begin, returns.data(), returns.size());
 }
 
-X86Machine::~X86Machine() { uc_close(uc_); }
+X86Machine::~X86Machine() {
+  uc_close(uc_);
+}
 
 void X86Machine::map(uint32_t address, uint32_t size, Access access) {
-  Region region{address, size, {static_cast<uint8_t*>(std::aligned_alloc(x86::page_size, size)), std::free},
-                std::vector<bool>(size / x86::page_size, access == Access::read_execute ||
-                                                              access == Access::read_write_execute)};
+  Region region{
+      address,
+      size,
+      {static_cast<uint8_t*>(std::aligned_alloc(x86::page_size, size)), std::free},
+      std::vector<bool>(size / x86::page_size, access == Access::read_execute || access == Access::read_write_execute)};
   if (!region.bytes || address % x86::page_size != 0 || size % x86::page_size != 0) {
     throw MachineFault(fmt::format("cannot map 0x{:x} bytes at 0x{:08x}", size, address));
   }
@@ -179,7 +183,8 @@ X86Machine::Region* X86Machine::region_of(uint64_t address, size_t size) {
 
 const X86Machine::Region* X86Machine::region_of(uint64_t address, size_t size) const {
   for (const auto& region : regions_) {
-    if (address >= region.begin && address - region.begin <= region.size && size <= region.size - (address - region.begin)) {
+    if (address >= region.begin && address - region.begin <= region.size &&
+        size <= region.size - (address - region.begin)) {
       return &region;
     }
   }
@@ -238,7 +243,9 @@ uint32_t X86Machine::register_value(int reg) const {
   return value;
 }
 
-void X86Machine::set_register(int reg, uint32_t value) { uc_reg_write(uc_, reg, &value); }
+void X86Machine::set_register(int reg, uint32_t value) {
+  uc_reg_write(uc_, reg, &value);
+}
 
 CallResult X86Machine::call(uint32_t function, std::span<const uint32_t> arguments, TrapHandler& traps,
                             uint64_t instruction_budget) {
@@ -264,10 +271,10 @@ CallResult X86Machine::call(uint32_t function, std::span<const uint32_t> argumen
 
   const uint32_t expected_stack = arguments_at + 4 * static_cast<uint32_t>(arguments.size());
   if (uint32_t stack = register_value(UC_X86_REG_ESP); stack != expected_stack) {
-    throw MachineFault(fmt::format("returned with its stack pointer {} bytes off (0x{:08x} instead of 0x{:08x}): "
-                                   "not a __stdcall function of {} arguments",
-                                   static_cast<int32_t>(stack - expected_stack), stack, expected_stack,
-                                   arguments.size()));
+    throw MachineFault(
+        fmt::format("returned with its stack pointer {} bytes off (0x{:08x} instead of 0x{:08x}): "
+                    "not a __stdcall function of {} arguments",
+                    static_cast<int32_t>(stack - expected_stack), stack, expected_stack, arguments.size()));
   }
   return {register_value(UC_X86_REG_EAX), x87_top()};
 }

@@ -95,7 +95,7 @@ class X86Machine : public ModuleMemory {
 
   uint64_t instructions_executed() const { return instructions_executed_; }  // since the machine was made
 
- struct Stop;  // why the processor stopped, noted by its hooks
+  struct Stop;  // why the processor stopped, noted by its hooks
 
  private:
   static void on_instruction(uc_struct* uc, uint64_t address, uint32_t size, void* data);

@@ -79,7 +79,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
       const std::string name = run.benchmark_name();
       const auto slash = name.rfind('/');
       auto& row = rows_[name.substr(0, slash)];
-      const double microseconds = run.GetAdjustedRealTime() * benchmark::GetTimeUnitMultiplier(benchmark::kMicrosecond) /
+      const double microseconds = run.GetAdjustedRealTime() *
+                                  benchmark::GetTimeUnitMultiplier(benchmark::kMicrosecond) /
                                   benchmark::GetTimeUnitMultiplier(run.time_unit);
       if (name.substr(slash + 1) == "native") {
         row.native_us = microseconds;
@@ -95,8 +96,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void Finalize() override {
     ConsoleReporter::Finalize();
     auto& out = GetOutputStream();
-    out << fmt::format("\n{:<34} {:>12} {:>12} {:>8} {:>18}\n", "one frame of", "native µs", "emulated µs",
-                       "ratio", "x86 instructions");
+    out << fmt::format("\n{:<34} {:>12} {:>12} {:>8} {:>18}\n", "one frame of", "native µs", "emulated µs", "ratio",
+                       "x86 instructions");
     for (const auto& [name, row] : rows_) {
       out << fmt::format("{:<34} {:>12.2f} {:>12.2f} {:>8.1f} {:>18.0f}\n", name, row.native_us, row.emulated_us,
                          row.emulated_us / row.native_us, row.instructions);

@@ -38,8 +38,8 @@ class ScratchModules : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(directory_); }
 
-  std::filesystem::path directory_ = std::filesystem::temp_directory_path() /
-                                     ("gauge-containment-" + std::to_string(::getpid()));
+  std::filesystem::path directory_ =
+      std::filesystem::temp_directory_path() / ("gauge-containment-" + std::to_string(::getpid()));
 };
 
 std::string load_error(const std::filesystem::path& module) {
@@ -90,8 +90,8 @@ TEST_F(ScratchModules, BrokenFilesAreRefusedByName) {
   ASSERT_GT(probe_bytes.size(), 4096u);
   auto without_import_table = probe_bytes;
   const std::string export_name = "ImportTable";
-  auto name = std::search(without_import_table.begin(), without_import_table.end(), export_name.begin(),
-                          export_name.end());
+  auto name =
+      std::search(without_import_table.begin(), without_import_table.end(), export_name.begin(), export_name.end());
   ASSERT_NE(name, without_import_table.end());
   *name = 'X';  // the export is now "XmportTable"
 
@@ -112,7 +112,8 @@ TEST_F(ScratchModules, BrokenFilesAreRefusedByName) {
       {"WithoutImportTable", without_import_table, "does not export ImportTable"},
   };
   for (const auto& [module, bytes, error] : cases) {
-    EXPECT_THAT(load_error(write_module(module, bytes)), AllOf(StartsWith("module " + module + ": "), HasSubstr(error)));
+    EXPECT_THAT(load_error(write_module(module, bytes)),
+                AllOf(StartsWith("module " + module + ": "), HasSubstr(error)));
   }
   EXPECT_THAT(load_error(probe_module("ProbeImportsSleep")),
               HasSubstr("module ProbeImportsSleep: imports Sleep from KERNEL32.dll, which the bench does not provide"));

@@ -33,7 +33,14 @@ enum Behaviour : uint32_t {
   calls_an_unsupported_slot,
 };
 
-enum Text : uint32_t { no_text, every_conversion, widths_and_precisions, longer_than_the_buffer, exponent, long_integer };
+enum Text : uint32_t {
+  no_text,
+  every_conversion,
+  widths_and_precisions,
+  longer_than_the_buffer,
+  exponent,
+  long_integer
+};
 }  // namespace probe
 
 }  // namespace bench::testing

@@ -10,7 +10,9 @@ std::filesystem::path shipped_module(const std::string& module) {
   return std::filesystem::path(GAUGE_SHIPPED_MODULES) / (module + ".gau");
 }
 
-bool shipped_modules_expected() { return GAUGE_EXPECT_SHIPPED_MODULES; }
+bool shipped_modules_expected() {
+  return GAUGE_EXPECT_SHIPPED_MODULES;
+}
 
 // When the shipped modules are expected, a missing one stays in the list, so
 // that its tests fail on the missing file instead of quietly not running.
@@ -22,6 +24,8 @@ std::vector<ModuleBuild> builds_of(const std::string& module) {
   return builds;
 }
 
-std::string build_name(const ::testing::TestParamInfo<ModuleBuild>& info) { return info.param.backend; }
+std::string build_name(const ::testing::TestParamInfo<ModuleBuild>& info) {
+  return info.param.backend;
+}
 
 }  // namespace bench::testing

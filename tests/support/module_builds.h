@@ -30,6 +30,8 @@ std::vector<ModuleBuild> builds_of(const std::string& module);
 // Names parameterised cases after the build they run on.
 std::string build_name(const ::testing::TestParamInfo<ModuleBuild>& info);
 
-inline void PrintTo(const ModuleBuild& build, std::ostream* out) { *out << build.backend; }
+inline void PrintTo(const ModuleBuild& build, std::ostream* out) {
+  *out << build.backend;
+}
 
 }  // namespace bench::testing
