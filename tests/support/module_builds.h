@@ -27,6 +27,9 @@ bool shipped_modules_expected();
 // shipped file is in dist/ (or is expected there).
 std::vector<ModuleBuild> builds_of(const std::string& module);
 
+// The modules whose native build and shipped file (in dist/) both exist, by name.
+std::vector<std::string> modules_in_both_builds();
+
 // Names parameterised cases after the build they run on.
 std::string build_name(const ::testing::TestParamInfo<ModuleBuild>& info);
 
