@@ -58,10 +58,10 @@ size_t read_number(std::string_view format, size_t& at) {
 }
 
 template <class T>
-std::string host_format(const std::string& specification, T value) {
-  const int length = std::snprintf(nullptr, 0, specification.c_str(), value);
+std::string host_format(const std::string& directive, T value) {
+  const int length = std::snprintf(nullptr, 0, directive.c_str(), value);
   std::string text(static_cast<size_t>(length), '\0');
-  std::snprintf(text.data(), text.size() + 1, specification.c_str(), value);
+  std::snprintf(text.data(), text.size() + 1, directive.c_str(), value);
   return text;
 }
 
@@ -87,7 +87,7 @@ std::string format_varargs(const X86Machine& machine, const std::string& format,
       throw MachineFault(fmt::format("_snprintf's format \"{}\" ends inside a conversion", format));
     const char conversion = format[at++];
     // The host's printf has the same meaning for every conversion accepted here.
-    std::string specification = format.substr(start, at - start);
+    std::string directive = format.substr(start, at - start);
     switch (conversion) {
       case '%':
         if (at - start != 2) throw MachineFault(fmt::format("_snprintf's format \"{}\" has a malformed %%", format));
@@ -95,25 +95,25 @@ std::string format_varargs(const X86Machine& machine, const std::string& format,
         break;
       case 'd':
       case 'i':
-        out += host_format(specification, reader.next<int32_t>());
+        out += host_format(directive, reader.next<int32_t>());
         break;
       case 'u':
       case 'x':
       case 'X':
-        out += host_format(specification, reader.next<uint32_t>());
+        out += host_format(directive, reader.next<uint32_t>());
         break;
       case 'c':
-        out += host_format(specification, static_cast<int>(reader.next<int32_t>()));
+        out += host_format(directive, static_cast<int>(reader.next<int32_t>()));
         break;
       case 'f':
-        out += host_format(specification, reader.next<double>());
+        out += host_format(directive, reader.next<double>());
         break;
       case 's': {
         // The precision bounds how much of the string is read, as it bounds what is printed.
         const std::string text = reader.next_string(precision.value_or(max_string_argument));
-        specification.erase(specification.find('.') == std::string::npos ? specification.size() - 1
-                                                                         : specification.find('.'));
-        out += host_format(specification + "s", text.c_str());
+        directive.erase(directive.find('.') == std::string::npos ? directive.size() - 1
+                                                                         : directive.find('.'));
+        out += host_format(directive + "s", text.c_str());
         break;
       }
       default:

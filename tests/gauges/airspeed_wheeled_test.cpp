@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "engine_gauge_test.h"
+#include "dial_gauge_test.h"
 
 namespace bench::testing {
 namespace {
@@ -22,7 +22,7 @@ double shown_airspeed(GaugeSession& gauge, double knots, double power = 1.0) {
 }
 
 // The dial fixture the engine dials share: a one-needle dial of the common picture.
-class AirspeedWheeledTest : public EngineGaugeTest {
+class AirspeedWheeledTest : public DialGaugeTest {
  protected:
   // The gauge it varies, from the same build.
   std::filesystem::path airspeed_module() const { return GetParam().path.parent_path() / "Tarvon_Airspeed.gau"; }

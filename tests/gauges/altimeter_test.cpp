@@ -6,7 +6,7 @@
 #include <cmath>
 #include <optional>
 
-#include "engine_gauge_test.h"
+#include "dial_gauge_test.h"
 
 namespace bench::testing {
 namespace {
@@ -19,7 +19,7 @@ constexpr size_t drum_x = 0, drum_y = 1;
 constexpr uint32_t baro_knob_event = 0x10030;
 
 // The dial fixture the engine dials share, for its needle-on-mark check.
-class AltimeterTest : public EngineGaugeTest {
+class AltimeterTest : public DialGaugeTest {
  protected:
   // A powered gauge: the first frame's draw resets power_on, so readings come from the second.
   void show(double altitude_token, double pressure_token = 29.92, double power_token = 1.0) {

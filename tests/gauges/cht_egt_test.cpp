@@ -2,7 +2,7 @@
 // in degrees Celsius, the cylinder heads held to 0..300, the exhaust gas to
 // 0..650 on a needle that turns counter-clockwise as it rises. Both 0 without
 // power.
-#include "engine_gauge_test.h"
+#include "dial_gauge_test.h"
 
 namespace bench::testing {
 namespace {
@@ -17,7 +17,7 @@ constexpr double rankine(double celsius) {
   return celsius / 0.5556 + 32 + 459.7;
 }
 
-class ChtEgtTest : public EngineGaugeTest {};
+class ChtEgtTest : public DialGaugeTest {};
 
 TEST_P(ChtEgtTest, TemperaturesShowInDegreesCelsius) {
   expect_converted_readings(cht_needle, cht, {{671.7, 100.008}, {500, 4.6114800000000065}, {1000, 282.41148}});

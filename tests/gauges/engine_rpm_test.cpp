@@ -1,6 +1,6 @@
 // The engine RPM indicator: token 0x186 in revolutions per minute, held to
 // 0..2000, and 0 without power.
-#include "engine_gauge_test.h"
+#include "dial_gauge_test.h"
 
 namespace bench::testing {
 namespace {
@@ -8,7 +8,7 @@ namespace {
 constexpr uint32_t engine_rpm = 0x186;
 constexpr size_t needle = 1;
 
-class EngineRpmTest : public EngineGaugeTest {};
+class EngineRpmTest : public DialGaugeTest {};
 
 TEST_P(EngineRpmTest, NeedleShowsTheEngineSpeedWithinTheScale) {
   expect_readings(needle, engine_rpm,

@@ -1,6 +1,6 @@
 // The fuel flow indicator: token 0x27E in pounds per hour, held to 0..600,
 // and 0 without power; the power token is the third of its refresh list.
-#include "engine_gauge_test.h"
+#include "dial_gauge_test.h"
 
 namespace bench::testing {
 namespace {
@@ -8,7 +8,7 @@ namespace {
 constexpr uint32_t fuel_flow = 0x27E;
 constexpr size_t needle = 1;
 
-class FuelFlowTest : public EngineGaugeTest {};
+class FuelFlowTest : public DialGaugeTest {};
 
 TEST_P(FuelFlowTest, NeedleShowsTheFuelFlowWithinTheScale) {
   expect_readings(needle, fuel_flow,

@@ -2,7 +2,7 @@
 // foot shown in inches of mercury, 0..60, and token 0x19A, a fraction, shown in
 // percent, 0..100, on a needle that turns counter-clockwise as it rises. Both
 // 0 without power.
-#include "engine_gauge_test.h"
+#include "dial_gauge_test.h"
 
 namespace bench::testing {
 namespace {
@@ -13,7 +13,7 @@ constexpr size_t manifold_pressure_needle = 1;
 constexpr size_t turbo_needle = 2;
 constexpr double psf_per_inch_of_mercury = 70.72619;
 
-class ManifoldPressureTest : public EngineGaugeTest {};
+class ManifoldPressureTest : public DialGaugeTest {};
 
 TEST_P(ManifoldPressureTest, ManifoldPressureShowsInchesOfMercury) {
   expect_converted_readings(manifold_pressure_needle, manifold_pressure,

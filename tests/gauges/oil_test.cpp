@@ -3,7 +3,7 @@
 // as it rises, and token 0x232 in pounds per square foot shown in pounds per
 // square inch, 0..80. Both 0 without power; the power token is the third of
 // the refresh list.
-#include "engine_gauge_test.h"
+#include "dial_gauge_test.h"
 
 namespace bench::testing {
 namespace {
@@ -21,7 +21,7 @@ constexpr double psf(double psi) {
   return psi / 0.00694;
 }
 
-class OilTest : public EngineGaugeTest {};
+class OilTest : public DialGaugeTest {};
 
 TEST_P(OilTest, TemperatureShowsDegreesCelsius) {
   expect_converted_readings(temperature_needle, oil_temperature, {{671.7, 100.008}, {600, 60.17148}});

@@ -1,6 +1,6 @@
 // The propeller RPM indicator: token 0x2BC in revolutions per minute on the
 // engine RPM dial's scale, held to 0..2000, and 0 without power.
-#include "engine_gauge_test.h"
+#include "dial_gauge_test.h"
 
 namespace bench::testing {
 namespace {
@@ -9,7 +9,7 @@ constexpr uint32_t prop_rpm = 0x2BC;
 constexpr uint32_t engine_rpm = 0x186;
 constexpr size_t needle = 1;
 
-class PropRpmTest : public EngineGaugeTest {};
+class PropRpmTest : public DialGaugeTest {};
 
 TEST_P(PropRpmTest, NeedleShowsThePropellerSpeedWithinTheScale) {
   expect_readings(needle, prop_rpm,

@@ -1,6 +1,6 @@
 // The propeller torque indicator: token 0x194 in foot-pounds, held to
 // 0..3500, and 0 without power.
-#include "engine_gauge_test.h"
+#include "dial_gauge_test.h"
 
 namespace bench::testing {
 namespace {
@@ -8,7 +8,7 @@ namespace {
 constexpr uint32_t torque = 0x194;
 constexpr size_t needle = 1;
 
-class TorqueTest : public EngineGaugeTest {};
+class TorqueTest : public DialGaugeTest {};
 
 TEST_P(TorqueTest, NeedleShowsTheTorqueWithinTheScale) {
   expect_readings(needle, torque,

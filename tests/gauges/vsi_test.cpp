@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "engine_gauge_test.h"
+#include "dial_gauge_test.h"
 
 namespace bench::testing {
 namespace {
@@ -13,10 +13,10 @@ constexpr uint32_t vertical_speed = 0x22C;
 constexpr size_t needle = 1;
 
 // The dial fixture the engine dials share: a one-needle dial of the common picture.
-class VsiTest : public EngineGaugeTest {
+class VsiTest : public DialGaugeTest {
  protected:
   double reading(double feet_per_second, double power = 1.0) {
-    return EngineGaugeTest::reading(needle, vertical_speed, feet_per_second, power);
+    return DialGaugeTest::reading(needle, vertical_speed, feet_per_second, power);
   }
 };
 

@@ -1,4 +1,4 @@
-// The common shape of the engine dials' tests: a session with one instance,
+// The common shape of the needle dials' tests: a session with one instance,
 // readings taken with the power on (or off), the records of a dial of needles,
 // and where the drawn needles stand on the dial's marks.
 #pragma once
@@ -32,7 +32,7 @@ struct Reading {
   double shown;
 };
 
-// A needle as its records give it; every engine needle shows the common
+// A needle as its records give it; every such needle shows the common
 // picture with its pivot at (10, 11).
 struct NeedleRecords {
   int32_t bitmap;
@@ -63,7 +63,7 @@ struct Mark {
   double degrees;
 };
 
-class EngineGaugeTest : public ::testing::TestWithParam<ModuleBuild> {
+class DialGaugeTest : public ::testing::TestWithParam<ModuleBuild> {
  protected:
   void SetUp() override { session.add_instance(); }
 
