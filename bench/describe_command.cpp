@@ -41,8 +41,7 @@ void describe(const DescribeOptions& options) {
   std::cout << "elements, in drawing order, with their values after a powered frame:\n";
   for (size_t index = 0; index < gauge.elements.size(); ++index) {
     const auto& frame = session.last_frame();
-    std::cout << describe_element(gauge.elements[index], index, index < frame.size() ? &frame[index] : nullptr)
-              << "\n";
+    std::cout << describe_element(gauge.elements[index], index, index < frame.size() ? &frame[index] : nullptr) << "\n";
   }
   for (const auto& area : gauge.click_areas) {
     std::cout << fmt::format("  click area ({}, {}, {}, {})\n", area.box.x, area.box.y, area.box.width,

@@ -121,6 +121,14 @@ class EmulatedBackend : public GaugeBackend {
     return state;
   }
 
+  void set_source_value(size_t element, size_t source, double value) override {
+    const auto& fields = records_.source_value_fields.at(element);
+    if (source >= fields.size()) {
+      throw ModuleError(fmt::format("module {}: element {} has no source variable {}", name_, element + 1, source + 1));
+    }
+    machine_.write(fields[source], &value, sizeof value);
+  }
+
   std::optional<std::vector<uint8_t>> bitmap(int32_t resource) const override {
     if (auto found = bitmaps_.find(resource); found != bitmaps_.end()) return found->second;
     return std::nullopt;

@@ -44,6 +44,9 @@ class GaugeBackend {
   // Mouse callback of mouse rectangle `rect_index`; returns its 32-bit result.
   virtual int32_t call_mouse(size_t rect_index, Point point, uint32_t mouse_flags) = 0;
   virtual ElementState element_state(size_t element) const = 0;
+  // Stores `value` in source variable `source` (0 first, in the element's
+  // callback order) of element `element`: the simulator owns these values.
+  virtual void set_source_value(size_t element, size_t source, double value) = 0;
 
   // The bitmap resource as a device-independent bitmap (information header,
   // palette, pixel rows), or nothing when the module has no such bitmap.

@@ -88,8 +88,8 @@ struct Element {
   Point offset;
   uint32_t image_flags = 0;  // as read when the module was described
   uint32_t flags = 0;
-  uint32_t failure_entries = 0;  // entries before the list's end entry
-  bool has_gauge_header = false; // the header points back at the module's gauge header
+  uint32_t failure_entries = 0;   // entries before the list's end entry
+  bool has_gauge_header = false;  // the header points back at the module's gauge header
   // Value callbacks present, in calling order (needle, string, icon: one;
   // moving image: x, y; sprite: x, y, rotation). A missing one is null.
   std::vector<bool> callbacks;

@@ -49,7 +49,9 @@ void GaugeSession::run_frames(int count) {
   }
 }
 
-double GaugeSession::value(size_t element, size_t axis) const { return last_frame_.at(element).values.at(axis); }
+double GaugeSession::value(size_t element, size_t axis) const {
+  return last_frame_.at(element).values.at(axis);
+}
 
 bool GaugeSession::click(Point point) {
   for (const auto& area : description().click_areas) {

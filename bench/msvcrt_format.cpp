@@ -111,8 +111,7 @@ std::string format_varargs(const X86Machine& machine, const std::string& format,
       case 's': {
         // The precision bounds how much of the string is read, as it bounds what is printed.
         const std::string text = reader.next_string(precision.value_or(max_string_argument));
-        directive.erase(directive.find('.') == std::string::npos ? directive.size() - 1
-                                                                         : directive.find('.'));
+        directive.erase(directive.find('.') == std::string::npos ? directive.size() - 1 : directive.find('.'));
         out += host_format(directive + "s", text.c_str());
         break;
       }

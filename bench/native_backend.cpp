@@ -1,12 +1,12 @@
 #include "native_backend.h"
 
 #include <dlfcn.h>
+#include <fmt/format.h>
 #include <link.h>
 
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <fmt/format.h>
 #include <fstream>
 #include <iterator>
 
@@ -118,7 +118,8 @@ class NativeBackend : public GaugeBackend {
 
   int32_t call_mouse(size_t rect_index, Point point, uint32_t mouse_flags) override {
     uint64_t address = records_.mouse_callbacks.at(rect_index);
-    if (address == 0) throw ModuleError(fmt::format("module {}: mouse rectangle {} has no callback", name_, rect_index + 1));
+    if (address == 0)
+      throw ModuleError(fmt::format("module {}: mouse rectangle {} has no callback", name_, rect_index + 1));
     CurrentServices current(services_);
     PIXPOINT pixel{point.x, point.y};
     return reinterpret_cast<MOUSE_CALLBACK>(address)(&pixel, mouse_flags);
@@ -132,6 +133,14 @@ class NativeBackend : public GaugeBackend {
       state.text = std::string(buffer.data(), strnlen(buffer.data(), text_buffer::size));
     }
     return state;
+  }
+
+  void set_source_value(size_t element, size_t source, double value) override {
+    const auto& fields = records_.source_value_fields.at(element);
+    if (source >= fields.size()) {
+      throw ModuleError(fmt::format("module {}: element {} has no source variable {}", name_, element + 1, source + 1));
+    }
+    memory_->write(fields[source], &value, sizeof value);
   }
 
   std::optional<std::vector<uint8_t>> bitmap(int32_t resource) const override {
@@ -173,8 +182,8 @@ class NativeBackend : public GaugeBackend {
     auto found = text_buffers_.find(element);
     if (found == text_buffers_.end()) return;
     if (text_buffer::repair_overrun(found->second)) {
-      services_.report_fault(fmt::format("element {} wrote past its {}-byte text buffer", element + 1,
-                                         text_buffer::size));
+      services_.report_fault(
+          fmt::format("element {} wrote past its {}-byte text buffer", element + 1, text_buffer::size));
     }
   }
 

@@ -68,9 +68,13 @@ bool is_current_sound_library(HMODULE library) {
 CurrentServices::CurrentServices(PanelServices& services) : previous_(current_services) {
   current_services = &services;
 }
-CurrentServices::~CurrentServices() { current_services = previous_; }
+CurrentServices::~CurrentServices() {
+  current_services = previous_;
+}
 
-PANELS* native_panel_table() { return reinterpret_cast<PANELS*>(panel_table.slots.data()); }
+PANELS* native_panel_table() {
+  return reinterpret_cast<PANELS*>(panel_table.slots.data());
+}
 
 }  // namespace bench
 

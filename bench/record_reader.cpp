@@ -1,7 +1,8 @@
 #include "record_reader.h"
 
-#include <cstring>
 #include <fmt/format.h>
+
+#include <cstring>
 #include <set>
 
 #include "gauge_backend.h"
@@ -88,9 +89,7 @@ class Reader {
     if constexpr (L::pointer_size == 4) return value_at<uint32_t>(address, what);
     return value_at<uint64_t>(address, what);
   }
-  Point point(uint64_t address, std::string_view what) const {
-    return {i32(address, what), i32(address + 4, what)};
-  }
+  Point point(uint64_t address, std::string_view what) const { return {i32(address, what), i32(address + 4, what)}; }
   std::string text(uint64_t address, std::string_view what) const {
     std::string result;
     for (;;) {
@@ -100,7 +99,9 @@ class Reader {
       result.push_back(c);
     }
   }
-  TokenVariable token_variable(uint64_t address, std::string_view what) const {
+  // Reads a source variable of the element being read, and notes where its value lies.
+  TokenVariable token_variable(uint64_t address, std::string_view what) {
+    element_sources_.push_back(address + L::ModuleVar::value);
     return {u32(address + L::ModuleVar::id, what), u32(address + L::ModuleVar::var_type, what),
             f64(address + L::ModuleVar::value, what)};
   }
@@ -117,7 +118,8 @@ class Reader {
     records_.gauge_header = pointer(linkage + K::gauge_header_ptr, "Linkage's gauge table");
     if (records_.gauge_header == 0) fail("Linkage names no gauge header");
     record.gauge_count = 1;
-    while (pointer(linkage + K::gauge_header_ptr + record.gauge_count * L::pointer_size, "Linkage's gauge table") != 0) {
+    while (pointer(linkage + K::gauge_header_ptr + record.gauge_count * L::pointer_size, "Linkage's gauge table") !=
+           0) {
       if (++record.gauge_count > 64) fail("Linkage's gauge table has no end");
     }
 
@@ -287,6 +289,8 @@ class Reader {
     records_.element_addresses.push_back(address);
     records_.value_callbacks.push_back(std::move(callbacks));
     records_.text_buffer_fields.push_back(text_buffer_field);
+    records_.source_value_fields.push_back(std::move(element_sources_));
+    element_sources_.clear();
   }
 
   uint32_t failure_entries(uint64_t list, const std::string& where) const {
@@ -339,6 +343,7 @@ class Reader {
   const ModuleMemory& memory_;
   std::string module_;
   ModuleRecords records_;
+  std::vector<uint64_t> element_sources_;
 };
 
 }  // namespace

@@ -19,9 +19,10 @@ struct ModuleRecords {
   uint64_t service_callback = 0;
   uint64_t panels_pointer_field = 0;  // where the function table's address goes
   std::vector<uint64_t> element_addresses;
-  std::vector<std::vector<uint64_t>> value_callbacks;  // per element, in calling order
-  std::vector<uint64_t> mouse_callbacks;               // per mouse rectangle; 0 where it has none
-  std::vector<uint64_t> text_buffer_fields;            // per element: its text-buffer pointer field, or 0
+  std::vector<std::vector<uint64_t>> value_callbacks;      // per element, in calling order
+  std::vector<uint64_t> mouse_callbacks;                   // per mouse rectangle; 0 where it has none
+  std::vector<uint64_t> text_buffer_fields;                // per element: its text-buffer pointer field, or 0
+  std::vector<std::vector<uint64_t>> source_value_fields;  // per element: the value field of each source variable
 };
 
 enum class RecordLayout { native64, win32 };

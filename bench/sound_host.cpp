@@ -39,11 +39,14 @@ bool SoundHost::load_library(std::string_view name) {
   return true;
 }
 
-bool SoundHost::module_handle(std::string_view name) const { return is_sound_library(name) && loaded(); }
+bool SoundHost::module_handle(std::string_view name) const {
+  return is_sound_library(name) && loaded();
+}
 
 SoundEntry SoundHost::proc_address(bool handle_is_sound_library, std::string_view name) {
   if (!handle_is_sound_library) {
-    faults_.push_back("GetProcAddress(\"" + std::string(name) + "\") called with a handle that is not a loaded library");
+    faults_.push_back("GetProcAddress(\"" + std::string(name) +
+                      "\") called with a handle that is not a loaded library");
     return SoundEntry::none;
   }
   if (!loaded()) {

@@ -34,10 +34,10 @@ class SoundHost {
   static bool is_sound_library(std::string_view name);  // "GaugeSound", as Windows compares names
 
   // Each returns what the Windows function would; misuse is noted as a fault.
-  bool load_library(std::string_view name);        // LoadLibraryA: true when loaded
-  bool module_handle(std::string_view name) const; // GetModuleHandleA: true when already loaded
+  bool load_library(std::string_view name);         // LoadLibraryA: true when loaded
+  bool module_handle(std::string_view name) const;  // GetModuleHandleA: true when already loaded
   SoundEntry proc_address(bool handle_is_sound_library, std::string_view name);  // GetProcAddress
-  bool free_library(bool handle_is_sound_library); // FreeLibrary
+  bool free_library(bool handle_is_sound_library);                               // FreeLibrary
   void terminate_sounds_called() { ++counts_.terminate_calls; }
 
  private:

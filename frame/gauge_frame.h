@@ -40,10 +40,10 @@ enum GaugeService : uint32_t {
 
 // What varies in the frame from one gauge to the next.
 struct FrameSettings {
-  MODULE_VAR* refresh_list;          // refreshed in order on every update; null when the gauge has none
+  MODULE_VAR* refresh_list;  // refreshed in order on every update; null when the gauge has none
   uint32_t refresh_count;
-  const MODULE_VAR* power_source;    // the token 0x301 entry of a gauge that keeps power_on, else null
-  void (*first_draw_extras)();       // run by the first draw, before power_on is reset; may be null
+  const MODULE_VAR* power_source;  // the token 0x301 entry of a gauge that keeps power_on, else null
+  void (*first_draw_extras)();     // run by the first draw, before power_on is reset; may be null
 };
 
 // Defined by each gauge.
@@ -64,7 +64,9 @@ extern FAILURE_RECORD no_failures[1];
 void GAUGE_CALL gauge_service(GAUGEHDR* gauge, uint32_t service, uint32_t extra);
 
 // The simulator's table is read from ImportTable anew on every call.
-inline void lookup_var(MODULE_VAR* variable) { ImportTable.panels.funcptr->lookup_var(variable); }
+inline void lookup_var(MODULE_VAR* variable) {
+  ImportTable.panels.funcptr->lookup_var(variable);
+}
 inline void trigger_key_event(uint32_t event, uint32_t value) {
   ImportTable.panels.funcptr->trigger_key_event(event, value);
 }
@@ -81,7 +83,9 @@ constexpr int32_t truncate_toward_zero(FLOAT64 value) {
 // The shared shape of needle values: the power gate, then the clamp to the
 // scale with the upper bound tested first. Both comparisons are strict, so a
 // bound itself passes unchanged, and a NaN fails both and passes through.
-inline FLOAT64 powered(FLOAT64 value) { return power_on != 0 ? value : 0.0; }
+inline FLOAT64 powered(FLOAT64 value) {
+  return power_on != 0 ? value : 0.0;
+}
 
 constexpr FLOAT64 clamp_to_scale(FLOAT64 value, FLOAT64 lower, FLOAT64 upper) {
   if (value > upper) return upper;

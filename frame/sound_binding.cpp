@@ -21,7 +21,9 @@ void load_sound_library() {
   if (sound_library != nullptr) ++loads_held;
 }
 
-FARPROC resolve(const char* name) { return sound_library != nullptr ? GetProcAddress(sound_library, name) : nullptr; }
+FARPROC resolve(const char* name) {
+  return sound_library != nullptr ? GetProcAddress(sound_library, name) : nullptr;
+}
 
 void resolve_entry_points() {
   play_sound_entry = resolve("GaugePlaySound");

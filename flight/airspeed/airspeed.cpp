@@ -21,7 +21,7 @@ FLOAT64 GAUGE_CALL airspeed_value(ELEMENT_NEEDLE*) {
 }
 
 constinit NONLINEARITY airspeed_calibration[] = {
-    {.point = {174, 32}, .value = 0},  {.point = {201, 37}, .value = 20}, {.point = {224, 44}, .value = 40},
+    {.point = {174, 32}, .value = 0},  {.point = {201, 37}, .value = 20},  {.point = {224, 44}, .value = 40},
     {.point = {277, 81}, .value = 60}, {.point = {300, 209}, .value = 90}, {.point = {89, 67}, .value = 180},
 };
 

@@ -37,9 +37,9 @@ TEST_P(LifecycleTest, PowerFollowsTheTokenTruncatedTowardZero) {
     double token;
     bool powered;
   };
-  for (auto [token, powered] : {Case{0.999, false}, Case{1.0, true}, Case{1.7, true}, Case{-0.5, false},
-                                Case{-1.0, true}, Case{0.0, false}, Case{nan, false}, Case{1e300, true},
-                                Case{-1e300, true}, Case{4294967296.0, true}, Case{2147483647.9, true}}) {
+  for (auto [token, powered] :
+       {Case{0.999, false}, Case{1.0, true}, Case{1.7, true}, Case{-0.5, false}, Case{-1.0, true}, Case{0.0, false},
+        Case{nan, false}, Case{1e300, true}, Case{-1e300, true}, Case{4294967296.0, true}, Case{2147483647.9, true}}) {
     session.set_token(power, token);
     session.run_frames(1);
     EXPECT_EQ(session.value(needle), powered ? cruise : 0.0) << "token 0x301 = " << token;

@@ -43,7 +43,9 @@ TEST_P(AirspeedTest, NeedleFollowsTheAirspeedWithinTheScale) {
   }
 }
 
-TEST_P(AirspeedTest, NanPassesThroughTheClamp) { EXPECT_TRUE(std::isnan(reading(nan))); }
+TEST_P(AirspeedTest, NanPassesThroughTheClamp) {
+  EXPECT_TRUE(std::isnan(reading(nan)));
+}
 
 TEST_P(AirspeedTest, PowerOffHoldsTheNeedleAtZero) {
   for (double power_token : {0.0, 0.999, -0.5, nan}) {
@@ -71,8 +73,8 @@ TEST_P(AirspeedTest, RecordsDescribeTheDial) {
   EXPECT_EQ(element.position, (Point{173, 168}));
   EXPECT_EQ(element.offset, (Point{10, 11}));
   EXPECT_EQ(element.image_flags, 0x83u);
-  const std::vector<std::pair<Point, double>> table = {{{174, 32}, 0},  {{201, 37}, 20}, {{224, 44}, 40},
-                                                        {{277, 81}, 60}, {{300, 209}, 90}, {{89, 67}, 180}};
+  const std::vector<std::pair<Point, double>> table = {{{174, 32}, 0},  {{201, 37}, 20},  {{224, 44}, 40},
+                                                       {{277, 81}, 60}, {{300, 209}, 90}, {{89, 67}, 180}};
   ASSERT_EQ(element.needle.calibration.size(), table.size());
   for (size_t entry = 0; entry < table.size(); ++entry) {
     EXPECT_EQ(element.needle.calibration[entry].point, table[entry].first) << "entry " << entry + 1;
@@ -80,6 +82,13 @@ TEST_P(AirspeedTest, RecordsDescribeTheDial) {
   }
   EXPECT_EQ(gauge.tooltip, "Airspeed");
   EXPECT_TRUE(gauge.click_areas.empty());
+}
+
+TEST_P(AirspeedTest, OnlyTheNeedleHasASourceVariableToStore) {
+  EXPECT_NO_THROW(session.backend().set_source_value(needle, 0, 42.0));
+  EXPECT_EQ(reading(95.5), 95.5) << "the needle shows its callback's value, not its source variable";
+  EXPECT_THROW(session.backend().set_source_value(needle, 1, 42.0), ModuleError);
+  EXPECT_THROW(session.backend().set_source_value(0, 0, 42.0), ModuleError);
 }
 
 TEST_P(AirspeedTest, RefreshesItsFourTokensInOrder) {

@@ -1,10 +1,10 @@
 // The shipped modules as files: exactly the two exported records, only the
 // loader imports they call, their bitmaps and version resource, and a lean
 // body. Read with LIEF, as any PE tool would read them.
-#include <LIEF/PE.hpp>
-#include <LIEF/utils.hpp>
 #include <gtest/gtest.h>
 
+#include <LIEF/PE.hpp>
+#include <LIEF/utils.hpp>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -70,7 +70,9 @@ struct Bitmap {
 uint32_t le32(const std::vector<uint8_t>& bytes, size_t at) {
   return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<uint32_t>(bytes[at + 3]) << 24;
 }
-uint16_t le16(const std::vector<uint8_t>& bytes, size_t at) { return bytes[at] | bytes[at + 1] << 8; }
+uint16_t le16(const std::vector<uint8_t>& bytes, size_t at) {
+  return bytes[at] | bytes[at + 1] << 8;
+}
 
 class ShippedModuleTest : public ::testing::TestWithParam<std::string> {
  protected:
@@ -176,7 +178,8 @@ TEST_P(ShippedModuleTest, EveryBitmapTheRecordsNameIsThere) {
   for (const auto& element : session.description().elements) {
     if (element.kind == ElementKind::string) continue;
     std::vector<int32_t> needed = {element.resource};
-    for (uint32_t picture = 1; picture < element.icon.icon_count; ++picture) needed.push_back(element.resource + picture);
+    for (uint32_t picture = 1; picture < element.icon.icon_count; ++picture)
+      needed.push_back(element.resource + picture);
     if (element.kind == ElementKind::moving_image || element.kind == ElementKind::sprite) {
       needed.push_back(element.resource + 1);  // the mask
     }
@@ -208,10 +211,10 @@ TEST_P(ShippedModuleTest, VersionResourceMatchesTheModule) {
   for (const auto& [key, value] : tables[0].items()) strings[LIEF::u16tou8(key)] = LIEF::u16tou8(value, true);
   const auto& texts = version_texts.at(GetParam());
   EXPECT_EQ(strings, (std::map<std::string, std::string>{{"CompanyName", "none"},
-                                                          {"FileDescription", texts.description},
-                                                          {"FileVersion", texts.file_version},
-                                                          {"ProductName", "FS2004 Gauge"},
-                                                          {"ProductVersion", texts.product_version}}));
+                                                         {"FileDescription", texts.description},
+                                                         {"FileVersion", texts.file_version},
+                                                         {"ProductName", "FS2004 Gauge"},
+                                                         {"ProductVersion", texts.product_version}}));
 
   ASSERT_TRUE(version.has_var_file_info());
   EXPECT_EQ(version.var_file_info().translations(), (std::vector<uint32_t>{0x04B00409}));
