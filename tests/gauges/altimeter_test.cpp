@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "dial_gauge_test.h"
+#include "record_expectations.h"
 
 namespace bench::testing {
 namespace {
@@ -142,18 +143,13 @@ TEST_P(AltimeterTest, RecordsDescribeDialDrumAndNeedles) {
     EXPECT_EQ(needle.needle.calibration[1].point, (Point{176, 35})) << "element " << element;
     EXPECT_EQ(needle.needle.calibration[1].value, full_turn) << "element " << element;
   }
-  for (const auto& element : gauge.elements) {
-    EXPECT_EQ(element.image_flags, 0x83u);
-    EXPECT_EQ(element.failure_entries, 0u);
-    EXPECT_TRUE(element.has_gauge_header);
-  }
+  expect_every_element_at_load(gauge);
   EXPECT_EQ(moving.callbacks, (std::vector<bool>{true, true}));
 
   EXPECT_EQ(gauge.tooltip, "Altimeter");
-  std::vector<MouseRectType> rect_types;
-  for (const MouseRect& rect : gauge.mouse_rects) rect_types.push_back(rect.type);
-  EXPECT_EQ(rect_types, (std::vector<MouseRectType>{MouseRectType::parent, MouseRectType::tooltip, MouseRectType::child,
-                                                    MouseRectType::end_parent, MouseRectType::end_list}));
+  EXPECT_EQ(mouse_rect_types(gauge),
+            (std::vector<MouseRectType>{MouseRectType::parent, MouseRectType::tooltip, MouseRectType::child,
+                                        MouseRectType::end_parent, MouseRectType::end_list}));
   ASSERT_EQ(gauge.mouse_rects.size(), 5u);
   EXPECT_EQ(gauge.mouse_rects[2].event_id, 0u);
   ASSERT_EQ(gauge.click_areas.size(), 1u);
@@ -170,21 +166,9 @@ TEST_P(AltimeterTest, RefreshesItsFiveTokensInOrder) {
 
 // Every bitmap the records name, and the masks beside them, at its size and palette.
 TEST_P(AltimeterTest, BitmapsHaveTheirSizesAndPalettes) {
-  struct Picture {
-    int32_t resource;
-    int width, height;
-    size_t colours;
-  };
-  for (auto [resource, width, height, colours] :
-       {Picture{0x1500, 342, 338, 256}, Picture{0x1900, 42, 862, 256}, Picture{0x1901, 42, 42, 2},
-        Picture{0x1400, 118, 22, 256}, Picture{0x1200, 137, 23, 256}}) {
-    const std::optional<std::vector<uint8_t>> bytes = session.backend().bitmap(resource);
-    ASSERT_TRUE(bytes.has_value()) << "bitmap " << resource;
-    const gauge::bmp::IndexedBitmap picture = read_dib(*bytes);
-    EXPECT_EQ(picture.width, width) << "bitmap " << resource;
-    EXPECT_EQ(picture.height, height) << "bitmap " << resource;
-    EXPECT_EQ(picture.palette.size(), colours) << "bitmap " << resource;
-  }
+  expect_bitmap_sizes(session.backend(), {BitmapSize{0x1500, 342, 338, 256}, BitmapSize{0x1900, 42, 862, 256},
+                                          BitmapSize{0x1901, 42, 42, 2}, BitmapSize{0x1400, 118, 22, 256},
+                                          BitmapSize{0x1200, 137, 23, 256}});
 
   // The long needle is the common needle, pixel for pixel.
   GaugeSession airspeed_gauge{GetParam().path.parent_path() / "Tarvon_Airspeed.gau"};

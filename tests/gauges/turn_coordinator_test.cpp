@@ -12,6 +12,7 @@
 #include "gauge_renderer.h"
 #include "gauge_session.h"
 #include "module_builds.h"
+#include "record_expectations.h"
 
 namespace bench::testing {
 namespace {
@@ -129,35 +130,17 @@ TEST_P(TurnCoordinatorTest, RecordsDescribeBallTubeAndNeedle) {
       EXPECT_EQ(needle.needle.calibration[entry].value, table[entry].second) << "element " << element;
     }
   }
-  for (const auto& element : gauge.elements) {
-    EXPECT_EQ(element.image_flags, 0x83u);
-    EXPECT_EQ(element.failure_entries, 0u);
-    EXPECT_TRUE(element.has_gauge_header);
-  }
+  expect_every_element_at_load(gauge);
   EXPECT_EQ(gauge.tooltip, "Turn Coordinator");
-  std::vector<MouseRectType> rect_types;
-  for (const MouseRect& rect : gauge.mouse_rects) rect_types.push_back(rect.type);
-  EXPECT_EQ(rect_types, (std::vector<MouseRectType>{MouseRectType::parent, MouseRectType::tooltip,
-                                                    MouseRectType::end_parent, MouseRectType::end_list}));
+  EXPECT_EQ(mouse_rect_types(gauge), (std::vector<MouseRectType>{MouseRectType::parent, MouseRectType::tooltip,
+                                                                 MouseRectType::end_parent, MouseRectType::end_list}));
 }
 
 // Every bitmap the records name, and the masks beside them, at its size and palette.
 TEST_P(TurnCoordinatorTest, BitmapsHaveTheirSizesAndPalettes) {
-  struct Picture {
-    int32_t resource;
-    int width, height;
-    size_t colours;
-  };
-  for (auto [resource, width, height, colours] :
-       {Picture{0x1900, 342, 400, 256}, Picture{0x1600, 315, 40, 256}, Picture{0x1700, 217, 83, 255},
-        Picture{0x1701, 3, 3, 255}, Picture{0x1800, 130, 29, 229}}) {
-    const std::optional<std::vector<uint8_t>> bytes = session.backend().bitmap(resource);
-    ASSERT_TRUE(bytes.has_value()) << "bitmap " << resource;
-    const gauge::bmp::IndexedBitmap picture = read_dib(*bytes);
-    EXPECT_EQ(picture.width, width) << "bitmap " << resource;
-    EXPECT_EQ(picture.height, height) << "bitmap " << resource;
-    EXPECT_EQ(picture.palette.size(), colours) << "bitmap " << resource;
-  }
+  expect_bitmap_sizes(session.backend(), {BitmapSize{0x1900, 342, 400, 256}, BitmapSize{0x1600, 315, 40, 256},
+                                          BitmapSize{0x1700, 217, 83, 255}, BitmapSize{0x1701, 3, 3, 255},
+                                          BitmapSize{0x1800, 130, 29, 229}});
 
   // The tube's second picture shows nothing.
   const gauge::bmp::IndexedBitmap nothing = read_dib(session.backend().bitmap(0x1701).value());
